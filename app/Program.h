@@ -5,6 +5,7 @@
 
 #include <atomic>
 #include <cstdint>
+#include <mutex>
 
 #include "platform/toolkit/Toolkit.h"
 #include "text/Text.h"
@@ -43,6 +44,10 @@ struct Program {
   // Generation of the newest category run: a run whose number is no longer the newest stops at
   // its next step and never touches the window again.
   std::atomic<std::uint64_t> CategoryGeneration{0};
+  // Held by a category run while it checks its generation and writes the movie list, so that a
+  // newer run's clearing never falls between an older run's check and its row. Never held while
+  // a message box is open; the user-interface thread never takes it.
+  std::mutex CategoryListMutex;
 };
 
 }  // namespace cinevora
