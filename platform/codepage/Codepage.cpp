@@ -33,17 +33,30 @@ UConverter* Cp936() {
 
 }  // namespace
 
-std::u16string AnsiToWide(std::string_view ansi) {
+std::u16string AnsiToWide(std::string_view ansi) { return AnsiToWide(ansi, nullptr); }
+
+std::u16string AnsiToWide(std::string_view ansi, std::vector<int>* unitOffsets) {
+  if (unitOffsets != nullptr) unitOffsets->clear();
   UConverter* cnv = Cp936();
-  if (cnv == nullptr || ansi.empty()) return {};
-  ucnv_resetToUnicode(cnv);
-  std::u16string out(ansi.size() + 1, u'\0');
-  UErrorCode status = U_ZERO_ERROR;
-  int32_t n = ucnv_toUChars(cnv, reinterpret_cast<UChar*>(out.data()),
-                            static_cast<int32_t>(out.size()), ansi.data(),
-                            static_cast<int32_t>(ansi.size()), &status);
-  if (U_FAILURE(status)) return {};
-  out.resize(static_cast<std::size_t>(n));
+  std::u16string out;
+  if (cnv != nullptr && !ansi.empty()) {
+    ucnv_resetToUnicode(cnv);
+    // One byte never gives more than one UTF-16 unit in this code page.
+    out.resize(ansi.size() + 1);
+    if (unitOffsets != nullptr) unitOffsets->resize(out.size());
+    UChar* begin = reinterpret_cast<UChar*>(out.data());
+    UChar* target = begin;
+    const char* source = ansi.data();
+    UErrorCode status = U_ZERO_ERROR;
+    ucnv_toUnicode(cnv, &target, begin + out.size(), &source, ansi.data() + ansi.size(),
+                   unitOffsets != nullptr ? unitOffsets->data() : nullptr, true, &status);
+    if (U_FAILURE(status)) target = begin;
+    out.resize(static_cast<std::size_t>(target - begin));
+  }
+  if (unitOffsets != nullptr) {
+    unitOffsets->resize(out.size());
+    unitOffsets->push_back(static_cast<int>(ansi.size()));
+  }
   return out;
 }
 

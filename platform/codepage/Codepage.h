@@ -8,6 +8,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "text/Text.h"
 
@@ -16,6 +17,11 @@ namespace cinevora {
 // CP936 -> UTF-16. Bytes that are not valid CP936 become U+FFFD; a lone lead byte at the end is
 // one (invalid) character.
 std::u16string AnsiToWide(std::string_view ansi);
+
+// The same, also giving for each UTF-16 unit the 0-based byte offset in `ansi` of the character
+// it came from, plus one last entry, ansi.size(), for the end of the text. This is how a UTF-16
+// index (a regular-expression match) finds its byte position.
+std::u16string AnsiToWide(std::string_view ansi, std::vector<int>* unitOffsets);
 
 // UTF-16 -> CP936 with the default character "?" for anything the code page cannot hold (a
 // character outside CP936, or an unpaired surrogate, becomes one "?").
