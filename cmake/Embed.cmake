@@ -17,6 +17,22 @@ function(cinevora_embed_resources target)
     math(EXPR j "${i} + 1")
     list(GET _args ${i} _name)
     list(GET _args ${j} _file)
+    # A plain relative path names a file beside the calling CMakeLists.txt. A generator
+    # expression (a file built in this tree) is resolved by file(GENERATE) in the .incbin line;
+    # OBJECT_DEPENDS does not resolve one, so a stamp touched whenever that file changes stands
+    # in for it there.
+    if(_file MATCHES "^\\$<")
+      set(_stamp ${CMAKE_CURRENT_BINARY_DIR}/${target}_${_name}.stamp)
+      add_custom_command(OUTPUT ${_stamp} COMMAND ${CMAKE_COMMAND} -E touch ${_stamp}
+        DEPENDS "${_file}" VERBATIM)
+      target_sources(${target} PRIVATE ${_stamp})
+      list(APPEND _deps ${_stamp})
+    else()
+      if(NOT IS_ABSOLUTE "${_file}")
+        set(_file ${CMAKE_CURRENT_SOURCE_DIR}/${_file})
+      endif()
+      list(APPEND _deps ${_file})
+    endif()
     string(APPEND _asm_text
       "    .section .rodata.cinevora_${_name},\"a\"\n"
       "    .balign 16\n"
@@ -31,7 +47,6 @@ function(cinevora_embed_resources target)
       "extern \"C\" const unsigned char cinevora_res_${_name}_end[];\n")
     string(APPEND _rows
       "    {\"${_name}\", cinevora_res_${_name}_begin, cinevora_res_${_name}_end},\n")
-    list(APPEND _deps ${_file})
   endforeach()
   string(APPEND _asm_text "    .section .note.GNU-stack,\"\",@progbits\n")
   file(GENERATE OUTPUT ${_asm} CONTENT "${_asm_text}")
