@@ -10,13 +10,6 @@ namespace cinevora {
 
 namespace {
 
-constexpr std::initializer_list<ControlKind> kShown = {ControlKind::PictureBox, ControlKind::Label,
-                                                       ControlKind::Button, ControlKind::EditBox,
-                                                       ControlKind::ListView};
-constexpr std::initializer_list<ControlKind> kCaptioned = {ControlKind::Label, ControlKind::Button};
-constexpr std::initializer_list<ControlKind> kLettered = {ControlKind::Label, ControlKind::Button,
-                                                          ControlKind::EditBox, ControlKind::ListView};
-
 int DefaultAnswerFor(int style) {
   return style == MB_STYLE_YES_NO_QUESTION ? MB_RESULT_YES : MB_RESULT_OK;
 }
@@ -123,34 +116,34 @@ Text HeadlessToolkit::GetWindowTitle(std::string_view window) {
 
 void HeadlessToolkit::SetCaption(std::string_view window, std::string_view control, const Text& caption) {
   std::lock_guard lock(mutex_);
-  if (Control* c = Find(window, control, kCaptioned)) c->definition.caption = caption;
+  if (Control* c = Find(window, control, CAPTIONED_KINDS)) c->definition.caption = caption;
 }
 
 Text HeadlessToolkit::GetCaption(std::string_view window, std::string_view control) {
   std::lock_guard lock(mutex_);
-  const Control* c = Find(window, control, kCaptioned);
+  const Control* c = Find(window, control, CAPTIONED_KINDS);
   return c ? c->definition.caption : Text();
 }
 
 void HeadlessToolkit::SetVisible(std::string_view window, std::string_view control, bool visible) {
   std::lock_guard lock(mutex_);
-  if (Control* c = Find(window, control, kShown)) c->definition.visible = visible;
+  if (Control* c = Find(window, control, SHOWN_KINDS)) c->definition.visible = visible;
 }
 
 bool HeadlessToolkit::IsVisible(std::string_view window, std::string_view control) {
   std::lock_guard lock(mutex_);
-  const Control* c = Find(window, control, kShown);
+  const Control* c = Find(window, control, SHOWN_KINDS);
   return c != nullptr && c->definition.visible;
 }
 
 void HeadlessToolkit::SetFontFace(std::string_view window, std::string_view control, const Text& face) {
   std::lock_guard lock(mutex_);
-  if (Control* c = Find(window, control, kLettered)) c->definition.font.face = EffectiveFontFace(face);
+  if (Control* c = Find(window, control, LETTERED_KINDS)) c->definition.font.face = EffectiveFontFace(face);
 }
 
 Text HeadlessToolkit::GetFontFace(std::string_view window, std::string_view control) {
   std::lock_guard lock(mutex_);
-  const Control* c = Find(window, control, kLettered);
+  const Control* c = Find(window, control, LETTERED_KINDS);
   return c ? c->definition.font.face : Text();
 }
 

@@ -3,11 +3,21 @@
 // and the tests cannot drift apart. Pure functions; thread-safe.
 
 #include <cstdint>
+#include <initializer_list>
 #include <span>
 
+#include "platform/toolkit/WindowDefinition.h"
 #include "text/Text.h"
 
 namespace cinevora {
+
+// Which kinds of control have which properties; an operation on a control of another kind does
+// nothing.
+inline constexpr std::initializer_list<ControlKind> SHOWN_KINDS = {
+    ControlKind::PictureBox, ControlKind::Label, ControlKind::Button, ControlKind::EditBox, ControlKind::ListView};
+inline constexpr std::initializer_list<ControlKind> CAPTIONED_KINDS = {ControlKind::Label, ControlKind::Button};
+inline constexpr std::initializer_list<ControlKind> LETTERED_KINDS = {ControlKind::Label, ControlKind::Button,
+                                                                      ControlKind::EditBox, ControlKind::ListView};
 
 // The longest face name a control accepts; longer (or empty) names fall back to the default face.
 constexpr std::size_t MAX_FONT_FACE_BYTES = 31;

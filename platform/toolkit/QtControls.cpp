@@ -1,0 +1,93 @@
+#include "platform/toolkit/QtControls.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QPainter>
+#include <algorithm>
+#include <cstdlib>
+
+#include "platform/toolkit/QtText.h"
+
+namespace cinevora {
+
+void ProgramWindow::closeEvent(QCloseEvent* event) {
+  event->accept();
+  if (closing) closing();
+}
+
+PictureBox::PictureBox(PictureFit fit, QWidget* parent) : QFrame(parent), fit_(fit) {}
+
+void PictureBox::SetPicture(const Bytes& encoded) {
+  encoded_ = encoded;
+  decoded_.reset();
+  update();
+}
+
+void PictureBox::paintEvent(QPaintEvent* event) {
+  QFrame::paintEvent(event);
+  if (encoded_.empty()) return;
+  if (!decoded_) decoded_ = QImage::fromData(encoded_.data(), static_cast<int>(encoded_.size()));
+  if (decoded_->isNull()) return;
+  QPainter painter(this);
+  const QRect area = contentsRect();
+  painter.setClipRect(area);
+  if (fit_ == PictureFit::Stretch) {
+    painter.drawImage(area, *decoded_);
+  } else {
+    painter.drawImage(area.topLeft(), *decoded_);
+  }
+}
+
+QString CssColour(Colour colour) {
+  return QStringLiteral("rgb(%1, %2, %3)").arg(RedOf(colour)).arg(GreenOf(colour)).arg(BlueOf(colour));
+}
+
+QString CssBorder(Border border) {
+  switch (border) {
+    case Border::None:
+      return QStringLiteral("border: none;");
+    case Border::Single:
+      return QStringLiteral("border: 1px solid rgb(0, 0, 0);");
+    case Border::ShallowSunken:  // dark above and left, light below and right
+      return QStringLiteral(
+          "border-width: 1px; border-style: solid;"
+          " border-color: rgb(160, 160, 160) rgb(255, 255, 255) rgb(255, 255, 255) rgb(160, 160, 160);");
+    case Border::StaticEdge:
+      return QStringLiteral("border: 1px solid rgb(130, 135, 144);");
+  }
+  return QString();
+}
+
+void ApplyFrame(QFrame& frame, Border border) {
+  switch (border) {
+    case Border::None:
+      frame.setFrameStyle(QFrame::NoFrame);
+      return;
+    case Border::Single:
+      frame.setFrameStyle(QFrame::Box | QFrame::Plain);
+      break;
+    case Border::ShallowSunken:
+      frame.setFrameStyle(QFrame::Panel | QFrame::Sunken);
+      break;
+    case Border::StaticEdge:
+      frame.setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
+      break;
+  }
+  frame.setLineWidth(1);
+}
+
+QFont FontFor(const FontSpec& spec) {
+  QFont font = QApplication::font();
+  if (!spec.face.empty()) font.setFamilies({ToQString(spec.face)});
+  if (spec.height != 0) font.setPixelSize(std::abs(spec.height));
+  font.setWeight(static_cast<QFont::Weight>(std::clamp(spec.weight, 1, 1000)));
+  return font;
+}
+
+QString EditDisplayText(const Text& text) {
+  QString shown = ToQString(text);
+  shown.remove(QChar(u'\r'));
+  return shown;
+}
+
+}  // namespace cinevora
