@@ -1,45 +1,25 @@
 #include "platform/codepage/Codepage.h"
 
 #include <unicode/ucnv.h>
-#include <unicode/ucnv_cb.h>
 #include <unicode/ustring.h>
 
-#include <memory>
+#include "platform/codepage/Cp936Table.h"
 
 namespace cinevora {
-namespace {
-
-struct ConverterCloser {
-  void operator()(UConverter* c) const { ucnv_close(c); }
-};
-using Converter = std::unique_ptr<UConverter, ConverterCloser>;
-
-// One converter per thread: ICU converters are not thread-safe, and opening one per call costs
-// more than the conversion of a short caption.
-UConverter* Cp936() {
-  thread_local Converter converter = [] {
-    UErrorCode status = U_ZERO_ERROR;
-    Converter c(ucnv_open("windows-936", &status));
-    if (U_SUCCESS(status)) {
-      // Unmappable characters become the code page's default character "?", as on Windows.
-      ucnv_setSubstChars(c.get(), "?", 1, &status);
-      ucnv_setFromUCallBack(c.get(), UCNV_FROM_U_CALLBACK_SUBSTITUTE, nullptr, nullptr, nullptr,
-                            &status);
-    }
-    return c;
-  }();
-  return converter.get();
-}
-
-}  // namespace
 
 std::u16string AnsiToWide(std::string_view ansi) { return AnsiToWide(ansi, nullptr); }
 
 std::u16string AnsiToWide(std::string_view ansi, std::vector<int>* unitOffsets) {
-  if (unitOffsets != nullptr) unitOffsets->clear();
-  UConverter* cnv = Cp936();
   std::u16string out;
-  if (cnv != nullptr && !ansi.empty()) {
+  if (Cp936DecodeMapped(ansi, out, unitOffsets)) {
+    if (unitOffsets != nullptr) unitOffsets->push_back(static_cast<int>(ansi.size()));
+    return out;
+  }
+  // Bytes that are no mapped character: the converter decides what they become.
+  if (unitOffsets != nullptr) unitOffsets->clear();
+  out.clear();
+  UConverter* cnv = Cp936Converter();
+  if (cnv != nullptr) {
     ucnv_resetToUnicode(cnv);
     // One byte never gives more than one UTF-16 unit in this code page.
     out.resize(ansi.size() + 1);
@@ -61,16 +41,8 @@ std::u16string AnsiToWide(std::string_view ansi, std::vector<int>* unitOffsets) 
 }
 
 Text WideToAnsi(std::u16string_view wide) {
-  UConverter* cnv = Cp936();
-  if (cnv == nullptr || wide.empty()) return {};
-  ucnv_resetFromUnicode(cnv);
-  Text out(wide.size() * 2 + 2, '\0');
-  UErrorCode status = U_ZERO_ERROR;
-  int32_t n = ucnv_fromUChars(cnv, out.data(), static_cast<int32_t>(out.size()),
-                              reinterpret_cast<const UChar*>(wide.data()),
-                              static_cast<int32_t>(wide.size()), &status);
-  if (U_FAILURE(status)) return {};
-  out.resize(static_cast<std::size_t>(n));
+  Text out(wide.size() * 2, '\0');
+  out.resize(Cp936Encode(wide, out.data()));
   return out;
 }
 

@@ -77,7 +77,14 @@ std::optional<std::u16string> TextStream::ReadText() {
 
 bool TextStream::WriteText(std::u16string_view text) {
   if (!open_ || type_ != TEXT) return false;
-  PutAtPosition(charset_.Encode(text));
+  Bytes encoded = charset_.Encode(text);
+  if (buffer_.empty()) {
+    // A fresh stream, the usual case: the encoded bytes become the buffer without a copy.
+    buffer_ = std::move(encoded);
+    position_ = buffer_.size();
+  } else {
+    PutAtPosition(encoded);
+  }
   return true;
 }
 

@@ -1,8 +1,10 @@
 #include <gtest/gtest.h>
+#include <unicode/ucnv.h>
 
 #include <vector>
 
 #include "platform/codepage/Codepage.h"
+#include "platform/codepage/Cp936Table.h"
 
 namespace cinevora {
 namespace {
@@ -46,6 +48,55 @@ TEST(Codepage, UnitOffsetsPointAtEachCharactersFirstByte) {
     std::u16string wide = AnsiToWide(c.ansi, &offsets);
     EXPECT_EQ(offsets, c.offsets) << AnsiToUtf8(c.ansi);
     EXPECT_EQ(wide, AnsiToWide(c.ansi));
+  }
+}
+
+}  // namespace
+}  // namespace cinevora
+
+namespace cinevora {
+namespace {
+
+std::u16string ConverterDecode(std::string_view ansi) {
+  UConverter* cnv = Cp936Converter();
+  ucnv_resetToUnicode(cnv);
+  std::u16string out(ansi.size() + 1, u'\0');
+  UErrorCode status = U_ZERO_ERROR;
+  int32_t n = ucnv_toUChars(cnv, reinterpret_cast<UChar*>(out.data()),
+                            static_cast<int32_t>(out.size()), ansi.data(),
+                            static_cast<int32_t>(ansi.size()), &status);
+  out.resize(static_cast<std::size_t>(n));
+  return out;
+}
+
+Text ConverterEncode(std::u16string_view wide) {
+  UConverter* cnv = Cp936Converter();
+  ucnv_resetFromUnicode(cnv);
+  Text out(wide.size() * 2 + 2, '\0');
+  UErrorCode status = U_ZERO_ERROR;
+  int32_t n = ucnv_fromUChars(cnv, out.data(), static_cast<int32_t>(out.size()),
+                              reinterpret_cast<const UChar*>(wide.data()),
+                              static_cast<int32_t>(wide.size()), &status);
+  out.resize(static_cast<std::size_t>(n));
+  return out;
+}
+
+// The tables must give exactly what the converter gives, for every character and every byte
+// pair, mapped or not, and around surrogates.
+TEST(Codepage, TablesAgreeWithTheConverter) {
+  for (char32_t c = 0; c < 0x10000; ++c) {
+    std::u16string wide(1, static_cast<char16_t>(c));
+    ASSERT_EQ(WideToAnsi(wide), ConverterEncode(wide)) << std::hex << int(c);
+  }
+  for (int lead = 0; lead < 0x100; ++lead) {
+    for (int trail = -1; trail < 0x100; ++trail) {
+      Text ansi(1, static_cast<char>(lead));
+      if (trail >= 0) ansi += static_cast<char>(trail);
+      ASSERT_EQ(AnsiToWide(ansi), ConverterDecode(ansi)) << std::hex << lead << " " << trail;
+    }
+  }
+  for (std::u16string_view wide : {u"\xDC00\xD800" u"a", u"\xD800\xDC00", u"a\xD83D", u"\xDBFF"}) {
+    EXPECT_EQ(WideToAnsi(wide), ConverterEncode(wide));
   }
 }
 

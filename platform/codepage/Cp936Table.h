@@ -1,0 +1,30 @@
+#pragma once
+// Table-driven CP936 conversions for whole texts, several times faster than going through ICU's
+// converter character by character and giving exactly its results: the tables are filled once
+// from that converter, and whatever they cannot settle on their own (a byte sequence that is no
+// mapped character) is left to the converter again. Used by Codepage.cpp for the program's ANSI
+// texts and by the text stream when its charset is the same code page. Thread-safe.
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+struct UConverter;
+
+namespace cinevora {
+
+// The converter the tables are made from and the fall-back of CP936Decode; one per thread,
+// with "?" for whatever the code page cannot hold. Null only if ICU has no such converter.
+UConverter* Cp936Converter();
+
+// Writes `wide` in CP936 to `out`, which has room for 2 * wide.size() bytes, and returns the
+// number of bytes written: one "?" for each character the code page cannot hold (a surrogate
+// pair, or a lone surrogate, counting as one character).
+std::size_t Cp936Encode(std::u16string_view wide, char* out);
+
+// `ansi` as UTF-16, and, when `unitOffsets` is given, the byte offset of the character each unit
+// came from. False, leaving `out` and `unitOffsets` in an unspecified state, when `ansi` holds a
+// byte sequence that is no mapped character: the caller then asks the converter.
+bool Cp936DecodeMapped(std::string_view ansi, std::u16string& out, std::vector<int>* unitOffsets);
+
+}  // namespace cinevora
