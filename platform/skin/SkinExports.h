@@ -8,9 +8,7 @@
 
 #define SKIN_EXPORT __attribute__((visibility("default")))
 
-#ifdef __cplusplus
 extern "C" {
-#endif
 
 // Reads the skin file at the native path `skinPath` and shows it on every window of the
 // application, those open and those made later; the tint goes back to (0, 0, 0). `second` is
@@ -30,9 +28,7 @@ SKIN_EXPORT int SkinH_AdjustHSV(int hue, int saturation, int brightness);
 SKIN_EXPORT int SkinH_GetState(char* pathOut, int pathCapacity, int* hue, int* saturation,
                                int* brightness);
 
-#ifdef __cplusplus
-}
-#endif
+}  // extern "C"
 
 // The entries' types, for the loader and the tests.
 using SkinAttachExFunction = int (*)(const char*, const char*);
