@@ -11,8 +11,6 @@
 #include <QPushButton>
 #include <QTreeWidget>
 
-#include <cstdio>
-
 #include "platform/skin/SkinExports.h"
 #include "platform/skin/SkinFile.h"
 #include "platform/skin/SkinStyleSheet.h"
