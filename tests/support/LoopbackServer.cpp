@@ -33,8 +33,11 @@ class LoopbackServer::Server final : public httplib::Server {
 
   int Start() {
     const int port = bind_to_any_port("127.0.0.1");
-    // The socket already listens: a client that connects before this thread runs just waits.
-    if (port > 0) listener_ = std::thread([this] { listen_after_bind(); });
+    if (port <= 0) return port;
+    listener_ = std::thread([this] { listen_after_bind(); });
+    // stop() does nothing to a server that is not running yet, so a server destroyed at once
+    // would otherwise listen for ever.
+    while (!is_running()) std::this_thread::sleep_for(std::chrono::milliseconds(1));
     return port;
   }
 
