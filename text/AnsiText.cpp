@@ -1,7 +1,6 @@
 #include "text/AnsiText.h"
 
 #include <climits>
-#include <string_view>
 
 #include "text/Characters.h"
 #include "text/TextSearch.h"
@@ -61,7 +60,9 @@ Text MiddleText(const Text& text, int position, int n) {
   return text.substr(static_cast<std::size_t>(position) - 1, static_cast<std::size_t>(n));
 }
 
-Text TrimSpaces(const Text& text) {
+Text TrimSpaces(const Text& text) { return Text(TrimmedPart(text)); }
+
+std::string_view TrimmedPart(std::string_view text) {
   std::size_t begin = 0;
   while (begin < text.size()) {
     const std::size_t space = SpaceLength(text, begin);

@@ -8,6 +8,7 @@
 //
 // None of the routines can fail or keeps state; all are safe to call from any thread.
 
+#include <string_view>
 #include <vector>
 
 #include "text/Text.h"
@@ -37,6 +38,9 @@ Text MiddleText(const Text& text, int position, int n);
 // Removes blanks (0x20) and ideographic spaces (A1 A1) from both ends. Tabs, CR and LF stay, and
 // a character whose second byte happens to be A1 is never cut in half.
 Text TrimSpaces(const Text& text);
+
+// The part of `text` that TrimSpaces keeps, without copying it.
+std::string_view TrimmedPart(std::string_view text);
 
 // Removes every blank and ideographic space, wherever it stands.
 Text RemoveSpaces(const Text& text);

@@ -26,7 +26,8 @@ int ExtractBetweenAll(const Text& text, const Text& leftMarker, const Text& righ
     const std::size_t right = rights.Next(itemBegin);
     if (right == TextSearch::kNotFound) break;
 
-    Text item = TrimSpaces(text.substr(itemBegin, right - itemBegin));
+    const std::string_view item =
+        TrimmedPart(std::string_view(text).substr(itemBegin, right - itemBegin));
     if (item.empty()) break;
     if (maxLength != 0 && (maxLength < 0 || item.size() > static_cast<std::size_t>(maxLength))) break;
 
