@@ -38,6 +38,7 @@ TEST(CookieItems, NamesAndLists) {
   EXPECT_EQ(CookieName("flag "), "flag");
   EXPECT_EQ(CookieName(""), "");
   EXPECT_EQ(CookieName("\x81=x=1"), "\x81=x");  // "=" as a second byte
+  EXPECT_EQ(CookieName(" a\x81"), "a\x81");
   EXPECT_TRUE(HasCookieNamed({"a=1", " b =2"}, "b"));
   EXPECT_FALSE(HasCookieNamed({"a=1"}, "A"));
   EXPECT_FALSE(HasCookieNamed({}, ""));
