@@ -72,7 +72,7 @@ bmp24 "$work/badge.png" MainBadge.bmp
 # --- Footer, drawn at 1792 x 94 (twice the 896 x 47 it is shown at) ----------------------------
 dots=()
 for i in 0 1 2 3 4; do
-  cx=$((1300 + i * 46))
+  cx=$((1240 + i * 46))
   dots+=(-fill "${CATEGORIES[$i]}" -draw "circle $cx,47 $((cx + 13)),47")
 done
 convert -size 94x1792 gradient:'rgb(22,46,70)'-"$DEEP" -rotate -90 \
