@@ -31,8 +31,8 @@ jpeg() { convert "$1" -alpha off -strip -sampling-factor 2x2 -quality "$3" -inte
 # The left part, where the badge and the spinner labels sit, stays the flat header blue so the
 # labels' own background blends in; light rings rise on the right.
 rings=()
-for spec in "700,10,46" "760,70,28" "820,30,60" "870,86,36" "640,64,18" "905,12,22"; do
-  IFS=, read -r x y r <<<"$spec"
+for ring in "700,10,46" "760,70,28" "820,30,60" "870,86,36" "640,64,18" "905,12,22"; do
+  IFS=, read -r x y r <<<"$ring"
   rings+=(-draw "circle $x,$y $((x + r)),$y")
 done
 convert -size 936x80 xc:"$BLUE" \
