@@ -22,7 +22,7 @@ TlsIdentity::TlsIdentity() {
       " -keyout server.key -out server.csr -subj '/CN=127.0.0.1' && openssl x509 -req"
       " -in server.csr -CA ca.pem -CAkey ca.key -CAcreateserial -out server.pem -days 2"
       " -extfile san.cnf";
-  valid_ = std::system((commands + " >/dev/null 2>&1").c_str()) == 0;
+  valid_ = std::system(("(" + commands + ") >/dev/null 2>&1").c_str()) == 0;
 }
 
 TlsIdentity::~TlsIdentity() {
