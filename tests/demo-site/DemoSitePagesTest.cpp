@@ -18,9 +18,9 @@
 namespace cinevora::demo {
 namespace {
 
-using testing::Fetch;
 using testing::Fetched;
 using testing::PathOn;
+using testing::SiteClient;
 
 // The scraper's three marker pairs, spelled out byte by byte.
 const Text TITLE_LEFT = ".jpg\" alt=\"";
@@ -41,16 +41,21 @@ class DemoSitePages : public ::testing::Test {
     options.addresses = {};  // every base: this site on its ephemeral port
     site_ = new DemoSite(options);
     ASSERT_TRUE(site_->Start()) << site_->error();
+    client_ = new SiteClient(site_->port());
   }
   static void TearDownTestSuite() {
+    delete client_;
+    client_ = nullptr;
     delete site_;
     site_ = nullptr;
   }
-  static Fetched Get(const std::string& path) { return Fetch(site_->port(), path); }
+  static Fetched Get(const std::string& path) { return client_->Get(path); }
 
   static DemoSite* site_;
+  static SiteClient* client_;
 };
 DemoSite* DemoSitePages::site_ = nullptr;
+SiteClient* DemoSitePages::client_ = nullptr;
 
 TEST_F(DemoSitePages, MarkerLengthsMatchTheScrapersBlankRuns) {
   EXPECT_EQ(TITLE_LEFT.size(), 11u);

@@ -19,7 +19,7 @@ extern char** environ;
 namespace cinevora::demo {
 namespace {
 
-using testing::Fetch;
+using testing::SiteClient;
 using Clock = std::chrono::steady_clock;
 
 DemoSiteOptions EphemeralOptions() {
@@ -39,7 +39,7 @@ TEST(DemoSiteService, UpdateAnswerIsTheWholeBody) {
     if (c.set) options.updateAnswer = c.answer;
     DemoSite site(options);
     ASSERT_TRUE(site.Start()) << site.error();
-    const auto f = Fetch(site.port(), "/qatrelux.txt");
+    const auto f = SiteClient(site.port()).Get("/qatrelux.txt");
     EXPECT_EQ(f.status, 200);
     EXPECT_EQ(f.body, c.answer);
   }
@@ -51,7 +51,7 @@ TEST(DemoSiteService, ListingPagesWaitForTheDelayAndStopCutsTheWaitShort) {
   DemoSite site(options);
   ASSERT_TRUE(site.Start()) << site.error();
   const auto start = Clock::now();
-  EXPECT_EQ(Fetch(site.port(), "/bd/index_3.htm").status, 200);
+  EXPECT_EQ(SiteClient(site.port()).Get("/bd/index_3.htm").status, 200);
   EXPECT_GE(Clock::now() - start, std::chrono::milliseconds(300));
 
   // A request caught in a long delay must not hold up Stop() for the whole delay.
@@ -59,7 +59,7 @@ TEST(DemoSiteService, ListingPagesWaitForTheDelayAndStopCutsTheWaitShort) {
   slow.delayMs = 60000;
   DemoSite slowSite(slow);
   ASSERT_TRUE(slowSite.Start()) << slowSite.error();
-  std::thread client([port = slowSite.port()] { Fetch(port, "/3d/"); });
+  std::thread client([port = slowSite.port()] { SiteClient(port).Get("/3d/"); });
   std::this_thread::sleep_for(std::chrono::milliseconds(100));
   const auto stopStart = Clock::now();
   slowSite.Stop();
@@ -117,7 +117,7 @@ TEST(DemoSiteProgram, ServesUntilSigtermAndExitsCleanly) {
     ASSERT_NE(std::fgets(line, sizeof line, out), nullptr);
     int port = 0;
     ASSERT_EQ(std::sscanf(line, "cinevora-demo-site: serving http://127.0.0.1:%d/", &port), 1) << line;
-    EXPECT_EQ(Fetch(port, "/qatrelux.txt").body, "7");
+    EXPECT_EQ(SiteClient(port).Get("/qatrelux.txt").body, "7");
     kill(pid, stopSignal);
     EXPECT_EQ(ExitCode(pid), 0);
     std::fclose(out);

@@ -6,18 +6,16 @@
 
 namespace cinevora::demo::testing {
 
-Fetched Fetch(int port, const std::string& path) {
-  // One client per thread and port: keep-alive makes a sweep over a thousand pages quick.
-  thread_local int clientPort = 0;
-  thread_local std::unique_ptr<httplib::Client> client;
-  if (!client || clientPort != port) {
-    client = std::make_unique<httplib::Client>("127.0.0.1", port);
-    client->set_keep_alive(true);
-    client->set_tcp_nodelay(true);
-    clientPort = port;
-  }
+SiteClient::SiteClient(int port) : client_(std::make_unique<httplib::Client>("127.0.0.1", port)) {
+  client_->set_keep_alive(true);
+  client_->set_tcp_nodelay(true);
+}
+
+SiteClient::~SiteClient() = default;
+
+Fetched SiteClient::Get(const std::string& path) {
   Fetched f;
-  httplib::Result res = client->Get(path);
+  httplib::Result res = client_->Get(path);
   if (!res) return f;
   f.status = res->status;
   f.body = res->body;

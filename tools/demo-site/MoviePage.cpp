@@ -27,10 +27,10 @@ void AppendFallbackAnchor(std::string& page, const Entry& entry, const SiteAddre
 // first ".jpg\" /></p>" + CR after it. Posters therefore end in ".jpeg": with ".jpg" the cut
 // would stop at the poster and leave nothing but its address. The cut ends at the screenshot,
 // the one ".jpg" picture of the description, so the window shows the poster's address line,
-// the film's facts and text, and the screenshot's name; the promotional anchor, the site
-// anchor, "影片截图", the entities and the picture prefixes are the very texts the window
-// strips, and each sits on a line of its own so that stripping it leaves a blank line, which
-// the window folds away.
+// the film's facts and text, and the screenshot's name last. The promotional anchor, the site
+// anchor, "影片截图" and the "&hellip;" pause each stand on a line of their own: the window strips
+// them, and the blank line left behind is folded away. "&nbsp;" only indents and "&middot;"
+// only joins two words, so the text reads the same without them.
 void AppendDescription(std::string& page, const Entry& entry, const SiteAddresses& addresses) {
   const Film& film = *entry.film;
   Line(page, "<div id=\"Zoom\">");
@@ -49,8 +49,10 @@ void AppendDescription(std::string& page, const Entry& entry, const SiteAddresse
   Line(page, "◎简　　介<br />");
   Line(page, "<br />");
   Line(page, std::string("&nbsp;&nbsp;&nbsp;&nbsp;") + film.tagline + "<br />");
-  Line(page, "&nbsp;&nbsp;&nbsp;&nbsp;" + YearText(film) + "年的老片子&middot;" + film.region +
-                 "出品&middot;" + film.genre + "片。本站的拷贝经过修复，画面干净，节奏还是当年的样子&hellip;&hellip;<br />");
+  Line(page, "&nbsp;&nbsp;&nbsp;&nbsp;" + YearText(film) + "年" + film.region + "出品的" + film.genre +
+                 "片，本站的拷贝经过修复，画面干净，节奏还是当年的样子。<br />");
+  Line(page, "&hellip;&hellip;<br />");
+  Line(page, "本片由 Cinevora&middot;演示影库 整理<br />");
   Line(page, "<br />");
   Line(page, "<a target=\"_blank\" href=\"" + addresses.promoLinkUrl + "\">" + addresses.promoLinkUrl + "</a><br />");
   Line(page, "<A href=\"" + addresses.siteBase + "\" target=_blank>电影下载</A><br />");
