@@ -90,7 +90,8 @@ bool HeadlessToolkit::CloseWindow(std::string_view window) {
   {
     std::lock_guard lock(mutex_);
     Window* w = FindWindow(window);
-    if (w == nullptr) return false;
+    if (w == nullptr || w->closing) return false;
+    w->closing = true;  // a close from inside onDestroy must not say goodbye twice
     onDestroy = w->definition.onDestroy;
   }
   if (onDestroy) onDestroy();

@@ -112,7 +112,7 @@ class HeadlessToolkit final : public Toolkit {
   void SelectRow(std::string_view window, std::string_view list, int row);
   // The user closes the window: onDestroy runs (the window is still loaded while it runs), then
   // the window is gone. Closing the last window ends the message loop with exit code 0. False
-  // when the window is not loaded.
+  // when the window is not loaded (or is already being closed).
   bool CloseWindow(std::string_view window);
 
   // --- Message-box script ----------------------------------------------------------------------
@@ -157,6 +157,7 @@ class HeadlessToolkit final : public Toolkit {
     WindowDefinition definition;  // controls moved out into `controls`
     std::map<std::string, Control, std::less<>> controls;
     int raises = 0;
+    bool closing = false;  // onDestroy is running
   };
   struct ThreadCounter;  // shared with the started threads, so it outlives the toolkit if need be
 

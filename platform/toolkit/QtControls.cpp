@@ -5,6 +5,8 @@
 #include <QPainter>
 #include <algorithm>
 #include <cstdlib>
+#include <limits>
+#include <utility>
 
 #include "platform/toolkit/QtText.h"
 
@@ -12,7 +14,8 @@ namespace cinevora {
 
 void ProgramWindow::closeEvent(QCloseEvent* event) {
   event->accept();
-  if (closing) closing();
+  // Taken out before it runs: a window closes once, and the callback may close it again.
+  if (const auto callback = std::exchange(closing, nullptr)) callback();
 }
 
 PictureBox::PictureBox(PictureFit fit, QWidget* parent) : QFrame(parent), fit_(fit) {}
@@ -26,7 +29,13 @@ void PictureBox::SetPicture(const Bytes& encoded) {
 void PictureBox::paintEvent(QPaintEvent* event) {
   QFrame::paintEvent(event);
   if (encoded_.empty()) return;
-  if (!decoded_) decoded_ = QImage::fromData(encoded_.data(), static_cast<int>(encoded_.size()));
+  // Qt's image reader refuses pictures that would decode to more than its allocation limit
+  // (256 MB by default), so a hostile poster cannot exhaust memory here.
+  if (!decoded_) {
+    decoded_ = encoded_.size() > static_cast<std::size_t>(std::numeric_limits<int>::max())
+                   ? QImage()
+                   : QImage::fromData(encoded_.data(), static_cast<int>(encoded_.size()));
+  }
   if (decoded_->isNull()) return;
   QPainter painter(this);
   const QRect area = contentsRect();

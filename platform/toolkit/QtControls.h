@@ -14,8 +14,8 @@
 
 namespace cinevora {
 
-// A top-level window of the program. `closing` runs when the window is closed (by the user or by
-// close()), before it disappears.
+// A top-level window of the program. `closing` runs once, when the window is first closed (by the
+// user or by close()), before it disappears.
 class ProgramWindow final : public QWidget {
  public:
   std::function<void()> closing;

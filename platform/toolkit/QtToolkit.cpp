@@ -324,7 +324,6 @@ void QtToolkit::WindowClosing(const std::string& window) {
   if (it == windows_.end()) return;
   ProgramWindow* widget = it->second->widget;
   windows_.erase(it);
-  widget->closing = nullptr;
   widget->deleteLater();
   if (windows_.empty()) QCoreApplication::exit(0);
 }

@@ -7,6 +7,8 @@
 // its result (this also works while the UI thread sits in a modal message box). So a worker's
 // call waits until the UI thread gets back to its event loop; the UI thread must never wait for
 // a worker. PlainDownload, StartThread, WriteFile and EndProgram run on the calling thread.
+// The toolkit must outlive every thread that uses it; the program never destroys it, since
+// EndProgram ends the process.
 
 #include <QMessageBox>
 #include <QPointer>
@@ -34,7 +36,7 @@ class QtToolkit final : public Toolkit {
   // --- Toolkit -------------------------------------------------------------------------------
   void LoadWindow(const WindowDefinition& definition) override;
   bool IsWindowLoaded(std::string_view window) override;
-  // Returns 0 at once when no window is loaded.
+  // UI thread only. Returns 0 when the last window has closed, at once when none is loaded.
   int RunMessageLoop() override;
   // Flushes stdout and stderr and ends the process at once with std::_Exit; never returns.
   void EndProgram(int exitCode) override;

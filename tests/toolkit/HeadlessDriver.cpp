@@ -65,6 +65,7 @@ class HeadlessDriver final : public ToolkitDriver {
 
   void Draw(const std::string&) override {}
   int WindowCount(const std::string& window) override { return tk_.IsWindowLoaded(window) ? 1 : 0; }
+  bool CloseWindow(const std::string& window) override { return tk_.CloseWindow(window); }
   int RunLoopWhileUserCloses(const std::vector<std::string>& windows) override {
     for (const auto& w : windows) {
       if (tk_.MessageLoopResult()) return -1;  // ended too early

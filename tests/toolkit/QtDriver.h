@@ -26,6 +26,7 @@ class QtDriver final : public ToolkitDriver {
   }
   void Draw(const std::string& window) override;
   int WindowCount(const std::string& window) override;
+  bool CloseWindow(const std::string& window) override { return tk_.CloseWindow(window); }
   int RunLoopWhileUserCloses(const std::vector<std::string>& windows) override;
 
  private:

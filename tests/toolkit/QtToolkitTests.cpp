@@ -92,6 +92,9 @@ TEST_F(QtToolkitTest, ColoursOnScreen) {
   Widget<QPushButton>(kButton)->setFocus();
   ASSERT_TRUE(driver.WaitUntil([&] { return Widget<QPushButton>(kButton)->hasFocus(); }, 2s));
   EXPECT_EQ(PixelAt({395, 92}), Rgb(111, 202, 236));  // focused
+  QTest::mouseMove(Widget<QPushButton>(kButton));
+  ASSERT_TRUE(driver.WaitUntil([&] { return Widget<QPushButton>(kButton)->underMouse(); }, 2s));
+  EXPECT_EQ(PixelAt({395, 92}), Rgb(128, 207, 238));  // the mouse over it wins over the focus
 
   tk.SetListBackgroundColour(kWindow, kList, Rgb(0, 163, 0));
   tk.SetListTextBackgroundColour(kWindow, kList, Rgb(12, 100, 233));

@@ -229,6 +229,21 @@ TEST_F(ToolkitBehaviour, TheLoopEndsWithTheLastWindow) {
   EXPECT_FALSE(tk().IsWindowLoaded("SecondWindow"));
 }
 
+TEST_F(ToolkitBehaviour, ClosingAWindowFromItsOwnGoodbyeSaysItOnce) {
+  int goodbyes = 0;
+  WindowDefinition second = TestWindowDefinition(created, [&] {
+    ++goodbyes;
+    driver->CloseWindow("SecondWindow");
+  });
+  second.name = "SecondWindow";
+  tk().LoadWindow(second);
+  EXPECT_TRUE(driver->CloseWindow("SecondWindow"));
+  EXPECT_EQ(goodbyes, 1);
+  EXPECT_FALSE(tk().IsWindowLoaded("SecondWindow"));
+  EXPECT_TRUE(tk().IsWindowLoaded(kWindow));
+  EXPECT_FALSE(driver->CloseWindow("SecondWindow"));
+}
+
 TEST_F(ToolkitBehaviour, AWindowThatIsNotLoadedGivesEmptyValues) {
   const std::string gone = "PlayerWindow";
   tk().SetCaption(gone, kLabel, "x");

@@ -41,6 +41,8 @@ class ToolkitDriver {
   virtual void Draw(const std::string& window) = 0;
   // How many windows of that name exist.
   virtual int WindowCount(const std::string& window) = 0;
+  // The user closes the window; false when it is not loaded.
+  virtual bool CloseWindow(const std::string& window) = 0;
   // The user closes the windows one after the other while the message loop runs; returns the
   // loop's result.
   virtual int RunLoopWhileUserCloses(const std::vector<std::string>& windows) = 0;
