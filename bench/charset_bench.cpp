@@ -90,12 +90,17 @@ BENCHMARK(BM_BlankLineReplace)->Unit(benchmark::kMillisecond);
 
 
 // The console report, plus the CPU time of each benchmark per iteration for the ratio (both run
-// on one thread; CPU time stays meaningful while other work shares the machine).
+// on one thread; CPU time stays meaningful while other work shares the machine, wall time does
+// not).
 class RatioReporter : public benchmark::ConsoleReporter {
  public:
   void ReportRuns(const std::vector<Run>& runs) override {
     ConsoleReporter::ReportRuns(runs);
-    for (const Run& run : runs) seconds[run.benchmark_name()] = run.GetAdjustedCPUTime();
+    for (const Run& run : runs) {
+      // With --benchmark_repetitions the median stands for the benchmark.
+      if (run.run_type == Run::RT_Aggregate && run.aggregate_name != "median") continue;
+      seconds[run.run_name.str()] = run.GetAdjustedCPUTime();
+    }
   }
   std::map<std::string, double> seconds;
 };
