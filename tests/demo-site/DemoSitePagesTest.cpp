@@ -49,6 +49,7 @@ class DemoSitePages : public ::testing::Test {
     delete site_;
     site_ = nullptr;
   }
+  void SetUp() override { ASSERT_NE(client_, nullptr) << "the site did not start"; }
   static Fetched Get(const std::string& path) { return client_->Get(path); }
 
   static DemoSite* site_;

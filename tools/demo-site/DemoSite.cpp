@@ -94,10 +94,15 @@ bool DemoSite::Start() {
   }
   ResolveAddresses();
   InstallRoutes();
-  thread_ = std::thread([this] { server_->listen_after_bind(); });
+  thread_ = std::thread([this] {
+    server_->listen_after_bind();
+    servingEnded_ = true;
+  });
   // stop() only reaches a server whose accept loop runs: wait for it, so Stop() right after
   // Start() cannot miss it.
-  while (!server_->is_running()) std::this_thread::sleep_for(std::chrono::milliseconds(1));
+  while (!server_->is_running() && !servingEnded_) {
+    std::this_thread::sleep_for(std::chrono::milliseconds(1));
+  }
   return true;
 }
 

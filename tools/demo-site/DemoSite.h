@@ -7,6 +7,7 @@
 // share pages, the promotional page, and the posters and stills under "/tupian/". Anything else,
 // and a missing poster on purpose, answers 404 with an empty body.
 
+#include <atomic>
 #include <condition_variable>
 #include <memory>
 #include <mutex>
@@ -72,6 +73,7 @@ class DemoSite {
   SiteAddresses addresses_;
   std::unique_ptr<httplib::Server> server_;
   std::thread thread_;
+  std::atomic<bool> servingEnded_{false};  // the accept loop has returned
   int port_ = 0;
   std::string error_;
   std::mutex mutex_;
