@@ -14,9 +14,9 @@ std::string Blanks(int n) { return std::string(static_cast<std::size_t>(n), ' ')
 //    "</tr>", 26 blanks "</tbody>", 24 blanks "</table></td>".
 // The link table's own closing lines use other blank runs, so no marker matches twice.
 void AppendEntry(std::string& page, const Entry& entry, const SiteAddresses& addresses) {
-  Line(page, Blanks(16) + "<table width=\"100%\" border=\"0\" cellspacing=\"0\" cellpadding=\"0\" class=\"tbspan\">");
+  Line(page, Blanks(16) + "<table class=\"entry\">");
   Line(page, Blanks(18) + "<tr>");
-  Line(page, Blanks(20) + "<td width=\"130\" valign=\"top\"><table width=\"100%\" border=\"0\" cellspacing=\"0\" cellpadding=\"0\">");
+  Line(page, Blanks(20) + "<td class=\"poster\"><table class=\"cell\">");
   Line(page, Blanks(23) + "<tbody>");
   Line(page, Blanks(26) + "<tr>");
   Line(page, Blanks(28) + "<td><a href=\"" + addresses.siteBase + entry.pagePath +
@@ -25,7 +25,7 @@ void AppendEntry(std::string& page, const Entry& entry, const SiteAddresses& add
   Line(page, Blanks(26) + "</tr>");
   Line(page, Blanks(23) + "</tbody>");
   Line(page, Blanks(20) + "</table></td>");
-  Line(page, Blanks(20) + "<td valign=\"top\"><table width=\"100%\" border=\"0\" cellspacing=\"0\" cellpadding=\"0\">");
+  Line(page, Blanks(20) + "<td class=\"info\"><table class=\"cell\">");
   Line(page, Blanks(26) + "<tbody>");
   Line(page, Blanks(28) + "<tr>");
   Line(page, Blanks(30) + "<td>" + entry.date + "</td>");
@@ -46,7 +46,7 @@ std::string PageAddress(const Category& category, int page) {
 Page ListingPage(const Catalogue& catalogue, int category, int page, const SiteAddresses& addresses) {
   const Category& c = Categories()[static_cast<std::size_t>(category)];
   std::string markup = PageStart(std::string(c.name) + " 第" + std::to_string(page) + "页", c.utf8);
-  Line(markup, "<div class=\"co_content8\">");
+  Line(markup, "<div class=\"listing\">");
   Line(markup, "<h2>" + std::string(c.name) + "</h2>");
   for (const Entry& entry : catalogue.ListingEntries(category, page)) {
     AppendEntry(markup, entry, addresses);

@@ -33,20 +33,20 @@ void AppendFallbackAnchor(std::string& page, const Entry& entry, const SiteAddre
 // only joins two words, so the text reads the same without them.
 void AppendDescription(std::string& page, const Entry& entry, const SiteAddresses& addresses) {
   const Film& film = *entry.film;
-  Line(page, "<div id=\"Zoom\">");
+  Line(page, "<div class=\"film\">");
   Line(page, "<div class=\"ad\"><script type=\"text/javascript\">/* 广告位 */</script></div><p><img alt=\"\" src=\"" +
                  addresses.pictureBase + PosterPath(entry) + "\" /></p>");
-  Line(page, std::string("<p>◎译　　名　") + film.chineseTitle + "<br />");
-  Line(page, std::string("◎片　　名　") + film.originalTitle + "<br />");
-  Line(page, "◎年　　代　" + YearText(film) + "<br />");
-  Line(page, std::string("◎产　　地　") + film.region + "<br />");
-  Line(page, std::string("◎类　　别　") + film.genre + "<br />");
-  Line(page, std::string("◎语　　言　") + (film.year < 1928 ? "无对白（默片）" : "原声对白") + "<br />");
-  Line(page, "◎字　　幕　中文<br />");
-  Line(page, "◎片　　长　" + std::to_string(60 + entry.serial % 90) + "分钟<br />");
-  Line(page, "◎发布日期　" + entry.date + "<br />");
+  Line(page, std::string("<p>中文片名：") + film.chineseTitle + "<br />");
+  Line(page, std::string("原始片名：") + film.originalTitle + "<br />");
+  Line(page, "上映年份：" + YearText(film) + "<br />");
+  Line(page, std::string("出品地区：") + film.region + "<br />");
+  Line(page, std::string("影片类型：") + film.genre + "<br />");
+  Line(page, std::string("对白语言：") + (film.year < 1928 ? "无对白（默片）" : "原声对白") + "<br />");
+  Line(page, "字幕语言：中文<br />");
+  Line(page, "影片长度：" + std::to_string(60 + entry.serial % 90) + "分钟<br />");
+  Line(page, "本站发布：" + entry.date + "<br />");
   Line(page, "<br />");
-  Line(page, "◎简　　介<br />");
+  Line(page, "剧情简介：<br />");
   Line(page, "<br />");
   Line(page, std::string("&nbsp;&nbsp;&nbsp;&nbsp;") + film.tagline + "<br />");
   Line(page, "&nbsp;&nbsp;&nbsp;&nbsp;" + YearText(film) + "年" + film.region + "出品的" + film.genre +
@@ -64,11 +64,10 @@ void AppendDescription(std::string& page, const Entry& entry, const SiteAddresse
 // The download section between "【下载地址】" and "下载帮助". Only entries that offer links
 // put an anchor inside it; the help line names its topic before any anchor could follow.
 void AppendDownloadSection(std::string& page, const Entry& entry) {
-  Line(page, "<p><strong><font color=\"#ff0000\" size=\"4\">【下载地址】</font></strong></p>");
+  Line(page, "<p class=\"download-head\">【下载地址】</p>");
   const std::vector<std::string> links = DownloadLinks(entry);
   for (const std::string& link : links) {
-    Line(page, "<table border=\"0\" cellspacing=\"0\" cellpadding=\"6\" width=\"95%\"><tbody><tr>"
-               "<td style=\"WORD-WRAP: break-word\" bgcolor=\"#fdfddf\"><a href=\"" +
+    Line(page, "<table class=\"download\"><tbody><tr><td><a href=\"" +
                    link + "\">" + link + "</a></td></tr></tbody></table>");
   }
   if (links.empty()) {
@@ -93,8 +92,8 @@ void AppendDownloadSection(std::string& page, const Entry& entry) {
 Page MoviePage(const Entry& entry, const SiteAddresses& addresses) {
   const bool utf8 = entry.kind == EntryKind::Utf8Page;
   std::string page = PageStart(entry.film->chineseTitle, utf8);
-  Line(page, "<div class=\"title_all\"><h1>" + entry.title + "</h1></div>");
-  Line(page, "<div class=\"co_content8\">");
+  Line(page, "<div class=\"film-title\"><h1>" + entry.title + "</h1></div>");
+  Line(page, "<div class=\"film-page\">");
   Line(page, "<p>发布时间：" + entry.date + "</p>");
   AppendFallbackAnchor(page, entry, addresses);
   AppendDescription(page, entry, addresses);
