@@ -85,6 +85,11 @@ class CurlInternetService final : public InternetService {
     return found == nullptr ? 0 : found->response.Read(buffer, size);
   }
 
+  std::size_t QueryDataAvailable(InetHandle request) override {
+    Request* found = FindRequest(request);
+    return found == nullptr ? 0 : found->response.Unread();
+  }
+
   bool QueryRawHeaders(InetHandle request, char* buffer, std::size_t size) override {
     Request* found = FindRequest(request);
     return found != nullptr && found->response.CopyHeaders(buffer, size);

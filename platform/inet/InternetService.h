@@ -48,6 +48,10 @@ class InternetService {
   // Copies up to `size` bytes of the body into `buffer`; returns the count, 0 at the end or on
   // failure.
   virtual std::size_t ReadFile(InetHandle request, std::uint8_t* buffer, std::size_t size) = 0;
+  // How many body bytes the reads can give without waiting (all that is left, for a service that
+  // receives the whole body in SendRequest); 0 when none or unknown. A reader sizes its buffer
+  // by it once instead of growing it step by step.
+  virtual std::size_t QueryDataAvailable(InetHandle /*request*/) { return 0; }
   // Copies the raw CR LF header block of the final response and a terminating NUL into
   // `buffer`. Fails (false, buffer untouched) when there is none or it does not fit `size`.
   virtual bool QueryRawHeaders(InetHandle request, char* buffer, std::size_t size) = 0;

@@ -21,7 +21,9 @@ bool ResponseBuffer::AppendBody(const char* data, std::size_t size) {
     }
     Bytes& block = blocks_.back();
     const std::size_t n = std::min(size, BLOCK_BYTES - block.size());
-    block.insert(block.end(), data, data + n);
+    const std::size_t used = block.size();
+    block.resize(used + n);
+    std::memcpy(block.data() + used, data, n);
     data += n;
     size -= n;
   }
@@ -49,6 +51,7 @@ std::size_t ResponseBuffer::Read(std::uint8_t* buffer, std::size_t size) {
     const std::size_t n = std::min(size - copied, block.size() - readOffset_);
     std::memcpy(buffer + copied, block.data() + readOffset_, n);
     copied += n;
+    readBytes_ += n;
     readOffset_ += n;
     if (readOffset_ == block.size()) {
       blocks_.pop_front();
@@ -68,6 +71,8 @@ bool ResponseBuffer::CopyHeaders(char* buffer, std::size_t size) const {
 void ResponseBuffer::Discard() {
   blocks_.clear();
   readOffset_ = 0;
+  bodyBytes_ = 0;
+  readBytes_ = 0;
   headers_.clear();
   headersComplete_ = false;
 }

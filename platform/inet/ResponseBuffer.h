@@ -29,6 +29,8 @@ class ResponseBuffer {
 
   // Moves up to `size` unread body bytes into `buffer`; 0 at the end.
   std::size_t Read(std::uint8_t* buffer, std::size_t size);
+  // Body bytes not read yet.
+  std::size_t Unread() const { return bodyBytes_ - readBytes_; }
 
   // The complete header block and a NUL into `buffer`; false (buffer untouched) when there is no
   // complete block or it does not fit `size`.
@@ -43,6 +45,7 @@ class ResponseBuffer {
   std::deque<Bytes> blocks_;
   std::size_t readOffset_ = 0;  // into blocks_.front()
   std::size_t bodyBytes_ = 0;   // received so far, read or not
+  std::size_t readBytes_ = 0;
   std::string headers_;
   bool headersComplete_ = false;
 };

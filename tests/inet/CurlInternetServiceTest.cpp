@@ -98,6 +98,7 @@ TEST_F(CurlServiceTest, ReadsTheBodyInChunksOfAtMostTheBufferAndEveryByteOfIt) {
     res.set_content(body, "application/octet-stream");
   });
   const ServiceReply reply = CallService(*service_, To("/bin"));
+  EXPECT_EQ(reply.available, body.size());
   EXPECT_EQ(reply.body, body);
   EXPECT_EQ(reply.largestRead, 1024u);
 }

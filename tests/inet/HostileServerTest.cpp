@@ -124,6 +124,7 @@ TEST(HostileServerTest, BrokenAnswersFailLikeAnUnreachableServer) {
     const auto start = std::chrono::steady_clock::now();
     const ServiceReply reply = Fetch(server);
     EXPECT_FALSE(reply.sent) << c.name;
+    EXPECT_EQ(reply.available, 0u) << c.name;
     EXPECT_EQ(reply.body, "") << c.name;
     EXPECT_FALSE(reply.haveHeaders) << c.name;
     // The stall timeout is one second; nothing may wait for the real thirty.

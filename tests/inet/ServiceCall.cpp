@@ -14,6 +14,7 @@ ServiceReply CallService(InternetService& service, const ServiceCall& call) {
   reply.sent = service.SendRequest(request, call.headers,
                                    reinterpret_cast<const std::uint8_t*>(call.data.data()),
                                    call.data.size());
+  reply.available = service.QueryDataAvailable(request);
   std::uint8_t chunk[1024];
   while (const std::size_t n = service.ReadFile(request, chunk, sizeof chunk)) {
     reply.body.append(reinterpret_cast<const char*>(chunk), n);

@@ -24,6 +24,7 @@ struct ServiceCall {
 
 struct ServiceReply {
   bool sent = false;
+  std::size_t available = 0;  // what QueryDataAvailable said before the first read
   std::string body;
   bool haveHeaders = false;
   std::string headers;  // the raw block, when haveHeaders
