@@ -1,5 +1,5 @@
-// Every page of the demo site, cut the way the program cuts it: the listing markers of the
-// category scraper, the poster and description cuts of the details reader, and the download
+// Every page of the demo site, cut the way the program cuts it: the category table and listing
+// markers of the category scraper, the poster and description cuts of the details reader, and the download
 // section with its fallbacks.
 
 #include <gtest/gtest.h>
@@ -10,6 +10,7 @@
 #include "DemoSite.h"
 #include "DownloadLinks.h"
 #include "SiteClient.h"
+#include "catalogue/CategoryTable.h"
 #include "platform/codepage/Codepage.h"
 #include "text/AnsiText.h"
 #include "text/ExtractBetweenAll.h"
@@ -21,17 +22,6 @@ namespace {
 using testing::Fetched;
 using testing::PathOn;
 using testing::SiteClient;
-
-// The scraper's three marker pairs, spelled out byte by byte.
-const Text TITLE_LEFT = ".jpg\" alt=\"";
-const Text TITLE_RIGHT = "\" width=\"120\" height=\"150\" border=\"0\" ";
-const Text DATE_LEFT = std::string(26, ' ') + "<tbody>\r\n" + std::string(28, ' ') + "<tr>\r\n" +
-                       std::string(30, ' ') + "<td>";
-const Text DATE_RIGHT = "</td>\r\n" + std::string(28, ' ') + "</tr>\r\n" + std::string(26, ' ') +
-                        "</tbody>\r\n" + std::string(24, ' ') + "</table></td>";
-const Text LINK_LEFT = std::string(23, ' ') + "<tbody>\r\n" + std::string(26, ' ') + "<tr>\r\n" +
-                       std::string(28, ' ') + "<td><a href=\"";
-const Text LINK_RIGHT = "\" target=\"_blank\"><img src=\"";
 
 class DemoSitePages : public ::testing::Test {
  protected:
@@ -58,25 +48,19 @@ class DemoSitePages : public ::testing::Test {
 DemoSite* DemoSitePages::site_ = nullptr;
 SiteClient* DemoSitePages::client_ = nullptr;
 
-TEST_F(DemoSitePages, MarkerLengthsMatchTheScrapersBlankRuns) {
-  EXPECT_EQ(TITLE_LEFT.size(), 11u);
-  EXPECT_EQ(TITLE_RIGHT.size(), 38u);
-  EXPECT_EQ(DATE_LEFT.size(), 103u);
-  EXPECT_EQ(DATE_RIGHT.size(), 115u);
-  EXPECT_EQ(LINK_LEFT.size(), 105u);
-  EXPECT_EQ(LINK_RIGHT.size(), 28u);
-}
-
 TEST_F(DemoSitePages, EveryListingPageCutsIntoEqualColumnsOfServedMoviePages) {
   const SiteAddresses& bases = site_->addresses();
   std::set<std::string> moviePaths;
   std::set<std::string> pictureAddresses;
   const auto categories = Categories();
+  ASSERT_EQ(categories.size(), CategoryTable().size());
   for (int c = 0; c < static_cast<int>(categories.size()); ++c) {
     const Category& category = categories[static_cast<std::size_t>(c)];
+    const CategoryEntry& programCategory = CategoryTable()[static_cast<std::size_t>(c)];
+    ASSERT_EQ(category.path, programCategory.path);
     for (int page = 1; page <= LISTING_PAGES; ++page) {
-      const std::string path = std::string(category.path) +
-                               (page == 1 ? "" : "index_" + std::to_string(page) + ".htm");
+      const std::string path =
+          PathOn(bases.siteBase, ListingPageAddress(bases.siteBase, programCategory, page));
       SCOPED_TRACE(path);
       const Fetched f = Get(path);
       ASSERT_EQ(f.status, 200);
@@ -86,9 +70,9 @@ TEST_F(DemoSitePages, EveryListingPageCutsIntoEqualColumnsOfServedMoviePages) {
       }
 
       std::vector<Text> titles, dates, links;
-      ExtractBetweenAll(f.text, TITLE_LEFT, TITLE_RIGHT, titles);
-      ExtractBetweenAll(f.text, DATE_LEFT, DATE_RIGHT, dates);
-      ExtractBetweenAll(f.text, LINK_LEFT, LINK_RIGHT, links);
+      ExtractBetweenAll(f.text, TitleMarkers().left, TitleMarkers().right, titles);
+      ExtractBetweenAll(f.text, DateMarkers().left, DateMarkers().right, dates);
+      ExtractBetweenAll(f.text, LinkMarkers().left, LinkMarkers().right, links);
       const auto entries = site_->catalogue().ListingEntries(c, page);
       ASSERT_GE(entries.size(), 20u);
       ASSERT_LE(entries.size(), 25u);
@@ -105,7 +89,7 @@ TEST_F(DemoSitePages, EveryListingPageCutsIntoEqualColumnsOfServedMoviePages) {
         moviePaths.insert(PathOn(bases.siteBase, links[i]));
       }
       std::vector<Text> thumbs;
-      ExtractBetweenAll(f.text, LINK_RIGHT, TITLE_LEFT, thumbs);
+      ExtractBetweenAll(f.text, LinkMarkers().right, TitleMarkers().left, thumbs);
       pictureAddresses.insert(thumbs.begin(), thumbs.end());
     }
   }
