@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "DetailsProgram.h"
 #include "MoviePages.h"
 #include "MovieSite.h"
 #include "catalogue/MovieList.h"
@@ -15,9 +16,7 @@
 #include "details/DetailsWindow.h"
 #include "platform/codepage/Codepage.h"
 #include "platform/com/Apartment.h"
-#include "platform/drive/Drive.h"
 #include "platform/inet/CurlInternetService.h"
-#include "platform/skin/SkinLibrary.h"
 #include "platform/toolkit/HeadlessToolkit.h"
 #include "resources/Resources.h"
 
@@ -35,25 +34,14 @@ Bytes DefaultPosterBytes() {
 
 class DetailsTest : public ::testing::Test {
  protected:
-  DetailsTest()
-      : program{.toolkit = toolkit,
-                .inet = *inet,
-                .skin = skin,
-                .drive = drive,
-                .addresses = {.updateBase = {},
-                              .siteBase = site.Url(),
-                              .pictureBase = site.Url(),
-                              .promoLinkUrl = site.Url("/promo/")},
-                .ExpectedVersion = {},
-                .FetchedVersion = {}} {
+  DetailsTest() {
     site.Put("/poster.jpeg", POSTER);
     toolkit.LoadWindow(MovieListWindow(program));
   }
 
-  // Puts `page` at `path` (unless it is empty), adds the movie to the list, selects it and
-  // double-clicks it.
+  // Puts `page` at `path`, adds the movie to the list, selects it and double-clicks it.
   void Open(const std::string& path, const Text& page, const Text& title = "Film") {
-    if (!page.empty()) site.Put(path, page);
+    site.Put(path, page);
     Open(AddMovie(toolkit, title, site.Url(path)));
   }
   void Open(int row) {
@@ -67,9 +55,8 @@ class DetailsTest : public ::testing::Test {
   MovieSite site;
   std::unique_ptr<InternetService> inet = MakeCurlInternetService();
   HeadlessToolkit toolkit{*inet};
-  SkinLibrary skin{toolkit, {}};
-  Drive drive{"/nonexistent"};
-  Program program;
+  DetailsProgram parts{toolkit, *inet, site};
+  Program& program = parts.program;
 };
 
 TEST_F(DetailsTest, DoubleClickWithoutSelectionDoesNothing) {
