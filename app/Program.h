@@ -36,8 +36,8 @@ struct Program {
 
   // Program-wide state. ExpectedVersion, FetchedVersion and SpinnerFontHandle are touched on the
   // user-interface thread only; SpinnerGlyph too, but it is atomic so tests may read it anywhere.
-  Text ExpectedVersion;
-  Text FetchedVersion;
+  Text ExpectedVersion{};
+  Text FetchedVersion{};
   std::atomic<int> SpinnerGlyph{0};
   FontHandle SpinnerFontHandle = 0;
 
@@ -47,7 +47,7 @@ struct Program {
   // Held by a category run while it checks its generation and writes the movie list, so that a
   // newer run's clearing never falls between an older run's check and its row. Never held while
   // a message box is open; the user-interface thread never takes it.
-  std::mutex CategoryListMutex;
+  std::mutex CategoryListMutex{};
 };
 
 }  // namespace cinevora
