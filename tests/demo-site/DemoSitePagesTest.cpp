@@ -1,6 +1,6 @@
 // Every page of the demo site, cut the way the program cuts it: the category table and listing
-// markers of the category scraper, the poster and description cuts of the details reader, and the download
-// section with its fallbacks.
+// markers of the category scraper, the poster and description cuts of the details reader with
+// its markup stripping, and the download section with its fallbacks.
 
 #include <gtest/gtest.h>
 
@@ -11,6 +11,8 @@
 #include "DownloadLinks.h"
 #include "SiteClient.h"
 #include "catalogue/CategoryTable.h"
+#include "details/BlankLineRemover.h"
+#include "details/DescriptionMarkup.h"
 #include "platform/codepage/Codepage.h"
 #include "text/AnsiText.h"
 #include "text/ExtractBetweenAll.h"
@@ -135,6 +137,15 @@ TEST_F(DemoSitePages, EveryMoviePageGivesTheDetailsReaderItsPosterDescriptionAnd
     EXPECT_TRUE(ContainsText(description, Gbk(entry.film->tagline)));
     EXPECT_TRUE(ContainsText(description, Gbk("影片截图")));
     EXPECT_FALSE(ContainsText(description, Gbk("【下载地址】")));
+    // What the window finally shows reads as plain text: below the poster's address line no
+    // tag, entity or quote is left over.
+    Text stripped = StripDescriptionMarkup(description, bases);
+    const Text shown = BlankLineRemover(stripped, false);
+    const std::size_t firstLineEnd = shown.find("\r\n");
+    ASSERT_NE(firstLineEnd, Text::npos);
+    const Text below = shown.substr(firstLineEnd);
+    EXPECT_TRUE(ContainsText(below, Gbk(entry.film->tagline)));
+    EXPECT_EQ(below.find_first_of("<>&\""), Text::npos) << AnsiToUtf8(below);
 
     std::vector<Text> links;
     ExtractBetweenAll(TextBetween(page, Gbk("【下载地址】"), Gbk("下载帮助")), "<a href=\"", "\">", links);
