@@ -85,11 +85,11 @@ void ApplyFrame(QFrame& frame, Border border) {
   frame.setLineWidth(1);
 }
 
-QFont FontFor(const FontSpec& spec) {
+QFont FontFor(const FontSpec& wanted) {
   QFont font = QApplication::font();
-  if (!spec.face.empty()) font.setFamilies({ToQString(spec.face)});
-  if (spec.height != 0) font.setPixelSize(std::abs(spec.height));
-  font.setWeight(static_cast<QFont::Weight>(std::clamp(spec.weight, 1, 1000)));
+  if (!wanted.face.empty()) font.setFamilies({ToQString(wanted.face)});
+  if (wanted.height != 0) font.setPixelSize(std::abs(wanted.height));
+  font.setWeight(static_cast<QFont::Weight>(std::clamp(wanted.weight, 1, 1000)));
   return font;
 }
 

@@ -50,7 +50,7 @@ void ApplyFrame(QFrame& frame, Border border);
 
 // The font of a definition: face (empty keeps the application's), height in pixels (negative =
 // character height, positive = cell height, both taken as Qt's pixel size), weight.
-QFont FontFor(const FontSpec& spec);
+QFont FontFor(const FontSpec& wanted);
 
 // What a multi-line edit box shows for a Text: CR LF (and a CR alone) breaks no line of its own,
 // the LF does.
