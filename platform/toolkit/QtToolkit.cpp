@@ -118,6 +118,7 @@ auto QtToolkit::OnUi(F&& routine) {
 QtToolkit::QtToolkit(int& argc, char** argv, InternetService& inet) : inet_(inet) {
   if (QApplication::instance() == nullptr) ownedApplication_ = std::make_unique<QApplication>(argc, argv);
   uiContext_ = std::make_unique<QObject>();
+  uiContext_->moveToThread(QApplication::instance()->thread());  // the thread that owns the application
   // The program decides when it ends: after its own last window, not after a message box.
   QApplication::setQuitOnLastWindowClosed(false);
   // The program's Chinese faces, served by the CJK font of this system.

@@ -1,8 +1,8 @@
 #pragma once
 // The window toolkit on the screen, over Qt Widgets.
 //
-// Threads: the thread that constructs the toolkit (the one that owns the QApplication) is the
-// user-interface thread. Every Toolkit operation may be called from any thread: on the UI thread
+// Threads: the thread that owns the QApplication (the one that constructs the toolkit, when it
+// creates the application) is the user-interface thread. Every Toolkit operation may be called from any thread: on the UI thread
 // it runs directly, elsewhere it runs on the UI thread through a blocking queued call and returns
 // its result (this also works while the UI thread sits in a modal message box). So a worker's
 // call waits until the UI thread gets back to its event loop; the UI thread must never wait for
