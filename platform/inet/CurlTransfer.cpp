@@ -1,5 +1,6 @@
 #include "platform/inet/CurlTransfer.h"
 
+#include <algorithm>
 #include <cctype>
 #include <cstdio>
 #include <memory>
@@ -94,9 +95,12 @@ bool RunTransfer(const RequestTarget& target, const std::string& headers, const 
   curl_easy_setopt(easy, CURLOPT_PROXY, proxy.c_str());
   curl_easy_setopt(easy, CURLOPT_NOPROXY, "");
   curl_easy_setopt(easy, CURLOPT_SUPPRESS_CONNECT_HEADERS, 1L);
-  curl_easy_setopt(easy, CURLOPT_CONNECTTIMEOUT_MS, static_cast<long>(options.connectTimeout.count()));
+  // libcurl reads 0 as "no limit" for both; a zero here means as short as possible.
+  curl_easy_setopt(easy, CURLOPT_CONNECTTIMEOUT_MS,
+                   std::max(1L, static_cast<long>(options.connectTimeout.count())));
   curl_easy_setopt(easy, CURLOPT_LOW_SPEED_LIMIT, 1L);
-  curl_easy_setopt(easy, CURLOPT_LOW_SPEED_TIME, static_cast<long>(options.stallTimeout.count()));
+  curl_easy_setopt(easy, CURLOPT_LOW_SPEED_TIME,
+                   std::max(1L, static_cast<long>(options.stallTimeout.count())));
   curl_easy_setopt(easy, CURLOPT_MAXFILESIZE_LARGE, static_cast<curl_off_t>(options.maxBodyBytes));
   // The body is handed on exactly as the server sent it.
   curl_easy_setopt(easy, CURLOPT_HTTP_CONTENT_DECODING, 0L);
