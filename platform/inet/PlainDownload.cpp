@@ -31,7 +31,8 @@ struct Address {
 };
 
 // The address split the way the service's connect and request calls want it; an address without
-// a scheme is an http one. False when it cannot be parsed.
+// a scheme is an http one. False when it cannot be parsed. libcurl's parser does the work: the
+// request routine's address helpers live in web/, a layer above this one.
 bool SplitAddress(const Text& text, Address& address) {
   const std::string absolute = text.find("://") == Text::npos ? "http://" + text : text;
   std::unique_ptr<CURLU, UrlFree> url(curl_url());
