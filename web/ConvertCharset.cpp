@@ -8,6 +8,13 @@
 #include "platform/com/TextStream.h"
 
 namespace cinevora {
+namespace {
+
+// The text between reading and writing travels as the program's own ANSI text: what the code
+// page cannot hold comes back as "?".
+void ThroughAnsiCodePage(std::u16string& wide) { AnsiToWide(WideToAnsi(wide), wide); }
+
+}  // namespace
 
 Bytes ConvertCharset(const Bytes& input, Text* sourceCharset, Text* targetCharset) {
   Text source = sourceCharset != nullptr ? *sourceCharset : Text();
@@ -34,15 +41,18 @@ Bytes RecodeThroughStream(const Bytes& input, const Text& sourceCharset,
   stream->SetPosition(0);
   stream->SetType(TextStream::TEXT);
   stream->SetCharset(sourceCharset);
-  // The text travels as the program's own ANSI text between reading and writing.
-  Text text = WideToAnsi(stream->ReadText().value_or(std::u16string()));
+  // A page is megabytes: the bytes, the text read and the text to write are never all held at
+  // once. The text read is taken to the program's own ANSI text and back after Close has let go
+  // of the bytes, and the text coming back takes the storage of the one that went.
+  std::u16string wide = stream->ReadText().value_or(std::u16string());
   stream->Close();
   stream->Open();
   stream->SetCharset(targetCharset);
-  stream->WriteText(AnsiToWide(text));
+  ThroughAnsiCodePage(wide);
+  stream->WriteText(wide);
   stream->SetPosition(0);
   stream->SetType(TextStream::BINARY);
-  return stream->Read().value_or(Bytes());
+  return std::move(*stream).Read().value_or(Bytes());
 }
 
 }  // namespace cinevora

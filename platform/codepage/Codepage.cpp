@@ -7,13 +7,12 @@
 
 namespace cinevora {
 
-std::u16string AnsiToWide(std::string_view ansi) { return AnsiToWide(ansi, nullptr); }
+namespace {
 
-std::u16string AnsiToWide(std::string_view ansi, std::vector<int>* unitOffsets) {
-  std::u16string out;
+void Decode(std::string_view ansi, std::u16string& out, std::vector<int>* unitOffsets) {
   if (Cp936DecodeMapped(ansi, out, unitOffsets)) {
     if (unitOffsets != nullptr) unitOffsets->push_back(static_cast<int>(ansi.size()));
-    return out;
+    return;
   }
   // Bytes that are no mapped character: the converter decides what they become.
   if (unitOffsets != nullptr) unitOffsets->clear();
@@ -37,12 +36,23 @@ std::u16string AnsiToWide(std::string_view ansi, std::vector<int>* unitOffsets) 
     unitOffsets->resize(out.size());
     unitOffsets->push_back(static_cast<int>(ansi.size()));
   }
+}
+
+}  // namespace
+
+std::u16string AnsiToWide(std::string_view ansi) { return AnsiToWide(ansi, nullptr); }
+
+std::u16string AnsiToWide(std::string_view ansi, std::vector<int>* unitOffsets) {
+  std::u16string out;
+  Decode(ansi, out, unitOffsets);
   return out;
 }
 
+void AnsiToWide(std::string_view ansi, std::u16string& out) { Decode(ansi, out, nullptr); }
+
 Text WideToAnsi(std::u16string_view wide) {
-  Text out(wide.size() * 2, '\0');
-  out.resize(Cp936Encode(wide, out.data()));
+  Text out;
+  Cp936EncodeAppend(wide, out);
   return out;
 }
 

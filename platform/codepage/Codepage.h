@@ -23,6 +23,10 @@ std::u16string AnsiToWide(std::string_view ansi);
 // index (a regular-expression match) finds its byte position.
 std::u16string AnsiToWide(std::string_view ansi, std::vector<int>* unitOffsets);
 
+// The same into `out`, which is replaced; its storage is reused when it is large enough, so a
+// text on its way back from the code page can take the place of the one that went there.
+void AnsiToWide(std::string_view ansi, std::u16string& out);
+
 // UTF-16 -> CP936 with the default character "?" for anything the code page cannot hold (a
 // character outside CP936, or an unpaired surrogate, becomes one "?").
 Text WideToAnsi(std::u16string_view wide);

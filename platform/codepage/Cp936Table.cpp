@@ -2,8 +2,11 @@
 
 #include <unicode/ucnv.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <memory>
+
+#include "platform/codepage/UnitCount.h"
 
 namespace cinevora {
 namespace {
@@ -14,18 +17,32 @@ struct ConverterCloser {
 using Converter = std::unique_ptr<UConverter, ConverterCloser>;
 
 constexpr std::uint32_t NONE = 0xFFFFFFFF;
+// An encoding is packed as its first byte, its second byte << 8 and its length << 16, so that
+// the encoder stores both bytes and moves on by the length without a branch on it.
+constexpr std::uint32_t LENGTH_SHIFT = 16;
 // The encoding of a unit that gives no bytes at all: ICU drops a default-ignorable character the
 // code page cannot hold (a soft hyphen, a zero-width space) instead of writing "?".
-constexpr std::uint16_t DROPPED = 0xFFFF;
+constexpr std::uint32_t DROPPED = 0;
+// The entry of a surrogate, which the encoder settles with its neighbour: length 3, no bytes.
+constexpr std::uint32_t SURROGATE = 3 << LENGTH_SHIFT;
+constexpr std::uint32_t QUESTION_MARK = '?' | 1 << LENGTH_SHIFT;
+
+// The packed form of `length` (1 or 2) bytes.
+std::uint32_t Packed(const char* bytes, std::size_t length) {
+  auto packed = static_cast<std::uint32_t>(static_cast<unsigned char>(bytes[0]) |
+                                           length << LENGTH_SHIFT);
+  if (length == 2) packed |= static_cast<std::uint32_t>(static_cast<unsigned char>(bytes[1])) << 8;
+  return packed;
+}
 
 bool IsSurrogate(char16_t c) { return c >= 0xD800 && c <= 0xDFFF; }
 bool IsHighSurrogate(char16_t c) { return c >= 0xD800 && c <= 0xDBFF; }
 bool IsLowSurrogate(char16_t c) { return c >= 0xDC00 && c <= 0xDFFF; }
 
 struct Tables {
-  // Per UTF-16 unit other than a surrogate: its CP936 form, a single byte as itself, two bytes as
-  // lead << 8 | trail ("?" for a character the code page cannot hold), or DROPPED.
-  std::vector<std::uint16_t> encode = std::vector<std::uint16_t>(0x10000, DROPPED);
+  // Per UTF-16 unit: its CP936 form, packed ("?" for a character the code page cannot hold), or
+  // DROPPED, or SURROGATE.
+  std::vector<std::uint32_t> encode = std::vector<std::uint32_t>(0x10000, DROPPED);
   // Per byte: the unit of the single-byte character it is, or NONE.
   std::vector<std::uint32_t> single = std::vector<std::uint32_t>(0x100, NONE);
   // Per lead << 8 | trail: the unit of that two-byte character, or NONE.
@@ -48,13 +65,15 @@ void FillEncode(UConverter* cnv, Tables& t) {
   ucnv_fromUnicode(cnv, &target, bytes.data() + bytes.size(), &source, source + units.size(),
                    offsets.data(), true, &status);
   std::size_t written = static_cast<std::size_t>(target - bytes.data());
-  for (std::size_t j = 0; j < written; ++j) {
-    if (offsets[j] < 0) continue;
-    char16_t unit = units[static_cast<std::size_t>(offsets[j])];
-    auto byte = static_cast<unsigned char>(bytes[j]);
-    bool second = j > 0 && offsets[j - 1] == offsets[j];
-    t.encode[unit] = second ? static_cast<std::uint16_t>(t.encode[unit] << 8 | byte) : byte;
+  for (std::size_t j = 0; j < written;) {
+    std::size_t length = 1;
+    while (j + length < written && offsets[j + length] == offsets[j]) ++length;
+    if (offsets[j] >= 0) {
+      t.encode[units[static_cast<std::size_t>(offsets[j])]] = Packed(&bytes[j], length);
+    }
+    j += length;
   }
+  for (char32_t c = 0xD800; c <= 0xDFFF; ++c) t.encode[c] = SURROGATE;
 }
 
 // Decodes `samples` (each `width` bytes: a candidate character and a blank that ends it) and
@@ -75,12 +94,11 @@ void FillDecode(UConverter* cnv, const Tables& t, const std::string& samples, st
     std::size_t at = static_cast<std::size_t>(offsets[k]);
     if (offsets[k] < 0 || at % width != 0) continue;  // a blank, or a sample read out of step
     bool alone = k + 1 == count || offsets[k + 1] == static_cast<int32_t>(at + width - 1);
-    std::uint16_t code = width == 2 ? static_cast<unsigned char>(samples[at])
-                                    : static_cast<std::uint16_t>(
-                                          static_cast<unsigned char>(samples[at]) << 8 |
-                                          static_cast<unsigned char>(samples[at + 1]));
+    std::size_t code = width == 2 ? static_cast<unsigned char>(samples[at])
+                                  : static_cast<unsigned char>(samples[at]) << 8 |
+                                        static_cast<unsigned char>(samples[at + 1]);
     char16_t unit = units[k];
-    if (alone && !IsSurrogate(unit) && t.encode[unit] == code) table[code] = unit;
+    if (alone && t.encode[unit] == Packed(&samples[at], width - 1)) table[code] = unit;
   }
 }
 
@@ -126,22 +144,29 @@ UConverter* Cp936Converter() {
   return converter.get();
 }
 
+std::size_t Cp936EncodeRoom(std::u16string_view wide) {
+  std::size_t nonAscii =
+      SumOverUnits(wide.data(), wide.size(), [](char16_t c) { return unsigned{c >= 0x80}; });
+  return wide.size() + nonAscii + 1;
+}
+
 std::size_t Cp936Encode(std::u16string_view wide, char* out) {
   // A local copy of the table's address: stores through `p` (a char pointer) could otherwise
   // change the vector as far as the compiler knows, and it would reload it for every unit.
-  const std::uint16_t* const encode = Get().encode.data();
+  const std::uint32_t* const encode = Get().encode.data();
   char* p = out;
   for (std::size_t i = 0; i < wide.size(); ++i) {
-    char16_t c = wide[i];
-    if (IsSurrogate(c)) {
+    std::uint32_t code = encode[wide[i]];
+    if (code == SURROGATE) {
+      char16_t c = wide[i];
       if (IsHighSurrogate(c) && i + 1 < wide.size() && IsLowSurrogate(wide[i + 1])) ++i;
-      *p++ = '?';  // no character beyond the BMP has a CP936 form
-      continue;
+      code = QUESTION_MARK;  // no character beyond the BMP has a CP936 form
     }
-    std::uint16_t code = encode[c];
-    if (code == DROPPED) continue;
-    if (code > 0xFF) *p++ = static_cast<char>(code >> 8);
-    *p++ = static_cast<char>(code & 0xFF);
+    // ASCII and Chinese alternate unpredictably in a page: storing both bytes and moving on by
+    // the length beats a branch on the length. The spare byte of the room takes the last store.
+    p[0] = static_cast<char>(code & 0xFF);
+    p[1] = static_cast<char>(code >> 8 & 0xFF);
+    p += code >> LENGTH_SHIFT;
   }
   return static_cast<std::size_t>(p - out);
 }
@@ -151,11 +176,19 @@ bool Cp936DecodeMapped(std::string_view ansi, std::u16string& out, std::vector<i
   const std::uint32_t* const pair = Get().pair.data();
   const auto* bytes = reinterpret_cast<const unsigned char*>(ansi.data());
   const std::size_t size = ansi.size();
-  out.resize(size);
+  // A text has at most one unit per byte. Storage that `out` already has is used first; the
+  // rest of that room is only taken when the text needs it.
+  if (out.size() < size) out.resize(std::min(size, out.capacity()));
   char16_t* units = out.data();
+  std::size_t room = out.size();
   if (unitOffsets != nullptr) unitOffsets->clear();
   std::size_t n = 0;
   for (std::size_t i = 0; i < size;) {
+    if (n == room) {
+      out.resize(size);
+      units = out.data();
+      room = size;
+    }
     std::uint32_t unit = single[bytes[i]];
     std::size_t length = 1;
     if (unit == NONE) {

@@ -17,14 +17,27 @@ namespace cinevora {
 // with "?" for whatever the code page cannot hold. Null only if ICU has no such converter.
 UConverter* Cp936Converter();
 
-// Writes `wide` in CP936 to `out`, which has room for 2 * wide.size() bytes, and returns the
+// The room Cp936Encode needs for `wide`: one byte for each ASCII unit, two for any other, and one
+// to spare (the encoder stores two bytes for every character and moves on by its length).
+std::size_t Cp936EncodeRoom(std::u16string_view wide);
+
+// Writes `wide` in CP936 to `out`, which has Cp936EncodeRoom(wide) bytes of room, and returns the
 // number of bytes written: one "?" for each character the code page cannot hold (a surrogate
 // pair, or a lone surrogate, counting as one character).
 std::size_t Cp936Encode(std::u16string_view wide, char* out);
 
-// `ansi` as UTF-16, and, when `unitOffsets` is given, the byte offset of the character each unit
-// came from. False, leaving `out` and `unitOffsets` in an unspecified state, when `ansi` holds a
-// byte sequence that is no mapped character: the caller then asks the converter.
+// Appends `wide` in CP936 to `out` (a Text or Bytes), which grows once.
+template <typename Buffer>
+void Cp936EncodeAppend(std::u16string_view wide, Buffer& out) {
+  std::size_t start = out.size();
+  out.resize(start + Cp936EncodeRoom(wide));
+  out.resize(start + Cp936Encode(wide, reinterpret_cast<char*>(out.data() + start)));
+}
+
+// `ansi` as UTF-16 in `out`, whose storage is reused when it is large enough, and, when
+// `unitOffsets` is given, the byte offset of the character each unit came from. False, leaving
+// `out` and `unitOffsets` in an unspecified state, when `ansi` holds a byte sequence that is no
+// mapped character: the caller then asks the converter.
 bool Cp936DecodeMapped(std::string_view ansi, std::u16string& out, std::vector<int>* unitOffsets);
 
 }  // namespace cinevora

@@ -6,6 +6,7 @@
 #include <cstdint>
 
 #include "platform/codepage/Cp936Table.h"
+#include "platform/codepage/UnitCount.h"
 
 namespace cinevora {
 
@@ -49,11 +50,12 @@ std::optional<NamedCharset> NamedCharset::Open(std::string_view name) {
 namespace {
 
 // Runs one of ICU's streaming conversions (`convert`, given target, target end, source, source
-// end and status) over the whole input in one flush, doubling `out` whenever ICU reports it full;
-// the first size the callers guess fits every common charset.
+// end and status) over the whole input in one flush, writing `out` from `written` units on and
+// doubling it whenever ICU reports it full; the first size the callers guess fits every common
+// charset.
 template <typename Unit, typename Out, typename Source, typename Convert>
-void ConvertAll(Out& out, const Source* source, const Source* sourceEnd, Convert convert) {
-  std::size_t written = 0;
+void ConvertAll(Out& out, std::size_t written, const Source* source, const Source* sourceEnd,
+                Convert convert) {
   for (;;) {
     auto* begin = reinterpret_cast<Unit*>(out.data());
     Unit* target = begin + written;
@@ -66,25 +68,46 @@ void ConvertAll(Out& out, const Source* source, const Source* sourceEnd, Convert
   out.resize(written);
 }
 
+// The UTF-16 length of `size` bytes of well-formed UTF-8: a unit for each byte that does not
+// continue a character, two for the lead byte of a four-byte one.
+std::size_t Utf16LengthOfWellFormed(const std::uint8_t* bytes, std::size_t size) {
+  return SumOverUnits(bytes, size, [](std::uint8_t b) {
+    return static_cast<unsigned>((b & 0xC0) != 0x80) + static_cast<unsigned>(b >= 0xF0);
+  });
+}
+
+// `size` bytes of UTF-8 into `out`, sized for them beforehand: ICU's string call substitutes
+// ill-formed UTF-8 exactly as its converter does, at twice the speed. False when `out` is too
+// short (ill-formed input can need more than the well-formed count), with `*length` the length
+// it needs.
+bool DecodeUtf8(const char* source, std::size_t size, std::u16string& out, int32_t* length) {
+  UErrorCode status = U_ZERO_ERROR;
+  u_strFromUTF8WithSub(reinterpret_cast<UChar*>(out.data()), static_cast<int32_t>(out.size()),
+                       length, source, static_cast<int32_t>(size), 0xFFFD, nullptr, &status);
+  if (status == U_BUFFER_OVERFLOW_ERROR) return false;
+  out.resize(U_SUCCESS(status) ? static_cast<std::size_t>(*length) : 0);
+  return true;
+}
+
 }  // namespace
 
 std::u16string NamedCharset::Decode(const std::uint8_t* bytes, std::size_t size) const {
   const char* source = reinterpret_cast<const char*>(bytes);
   if (road_ == Road::UTF8 && size < INT32_MAX) {
-    // ICU's string call substitutes ill-formed UTF-8 exactly as its converter does, at twice
-    // the speed.
-    std::u16string out(size, u'\0');
+    // Sized once for a page of well-formed UTF-8, without the room that every byte being a
+    // character of its own would take.
+    std::u16string out(Utf16LengthOfWellFormed(bytes, size), u'\0');
     int32_t length = 0;
-    UErrorCode status = U_ZERO_ERROR;
-    u_strFromUTF8WithSub(reinterpret_cast<UChar*>(out.data()), static_cast<int32_t>(out.size()),
-                         &length, source, static_cast<int32_t>(size), 0xFFFD, nullptr, &status);
-    out.resize(U_SUCCESS(status) ? static_cast<std::size_t>(length) : 0);
+    if (!DecodeUtf8(source, size, out, &length)) {
+      out.resize(static_cast<std::size_t>(length));
+      DecodeUtf8(source, size, out, &length);
+    }
     return out;
   }
   UConverter* converter = converter_.get();
   ucnv_resetToUnicode(converter);
   std::u16string out(size + 16, u'\0');
-  ConvertAll<UChar>(out, source, source + size,
+  ConvertAll<UChar>(out, 0, source, source + size,
                     [&](UChar** target, const UChar* targetEnd, const char** from,
                         const char* fromEnd, UErrorCode* status) {
                       ucnv_toUnicode(converter, target, targetEnd, from, fromEnd, nullptr, true,
@@ -94,22 +117,27 @@ std::u16string NamedCharset::Decode(const std::uint8_t* bytes, std::size_t size)
 }
 
 Bytes NamedCharset::Encode(std::u16string_view text) const {
+  Bytes out;
+  EncodeAppend(text, out);
+  return out;
+}
+
+void NamedCharset::EncodeAppend(std::u16string_view text, Bytes& out) const {
   if (road_ == Road::CP936) {
-    Bytes out(text.size() * 2);
-    out.resize(Cp936Encode(text, reinterpret_cast<char*>(out.data())));
-    return out;
+    Cp936EncodeAppend(text, out);
+    return;
   }
   UConverter* converter = converter_.get();
   ucnv_resetFromUnicode(converter);
-  Bytes out(text.size() * 2 + 16);
+  std::size_t start = out.size();
+  out.resize(start + text.size() * 2 + 16);
   const auto* source = reinterpret_cast<const UChar*>(text.data());
-  ConvertAll<char>(out, source, source + text.size(),
+  ConvertAll<char>(out, start, source, source + text.size(),
                    [&](char** target, const char* targetEnd, const UChar** from,
                        const UChar* fromEnd, UErrorCode* status) {
                      ucnv_fromUnicode(converter, target, targetEnd, from, fromEnd, nullptr, true,
                                       status);
                    });
-  return out;
 }
 
 }  // namespace cinevora

@@ -30,6 +30,9 @@ class NamedCharset {
   // The whole of `text` in this charset.
   Bytes Encode(std::u16string_view text) const;
 
+  // The same, appended to `out`, which grows in place.
+  void EncodeAppend(std::u16string_view text, Bytes& out) const;
+
  private:
   struct Closer {
     void operator()(UConverter* converter) const;

@@ -47,10 +47,12 @@ bool TextStream::Close() {
 }
 
 void TextStream::PutAtPosition(const Bytes& data) {
-  std::size_t end = position_ + data.size();
-  if (end > buffer_.size()) buffer_.resize(end);
-  std::copy(data.begin(), data.end(), buffer_.begin() + static_cast<std::ptrdiff_t>(position_));
-  position_ = end;
+  // What falls on bytes already there overwrites them; the rest is appended, growing the buffer
+  // once and exactly (no room cleared first only to be written over).
+  std::size_t overlap = std::min(data.size(), buffer_.size() - position_);
+  std::copy_n(data.begin(), overlap, buffer_.begin() + static_cast<std::ptrdiff_t>(position_));
+  buffer_.insert(buffer_.end(), data.begin() + static_cast<std::ptrdiff_t>(overlap), data.end());
+  position_ += data.size();
 }
 
 bool TextStream::Write(const Bytes& bytes) {
@@ -59,11 +61,18 @@ bool TextStream::Write(const Bytes& bytes) {
   return true;
 }
 
-std::optional<Bytes> TextStream::Read() {
+std::optional<Bytes> TextStream::Read() & {
   if (!open_ || type_ != BINARY) return std::nullopt;
   Bytes out(buffer_.begin() + static_cast<std::ptrdiff_t>(position_), buffer_.end());
   position_ = buffer_.size();
   return out;
+}
+
+std::optional<Bytes> TextStream::Read() && {
+  if (!open_ || type_ != BINARY) return std::nullopt;
+  buffer_.erase(buffer_.begin(), buffer_.begin() + static_cast<std::ptrdiff_t>(position_));
+  position_ = 0;
+  return std::move(buffer_);
 }
 
 std::optional<std::u16string> TextStream::ReadText() {
@@ -77,13 +86,12 @@ std::optional<std::u16string> TextStream::ReadText() {
 
 bool TextStream::WriteText(std::u16string_view text) {
   if (!open_ || type_ != TEXT) return false;
-  Bytes encoded = charset_.Encode(text);
-  if (buffer_.empty()) {
-    // A fresh stream, the usual case: the encoded bytes become the buffer without a copy.
-    buffer_ = std::move(encoded);
+  if (position_ == buffer_.size()) {
+    // At the end, the usual case (a fresh stream): the text is encoded straight into the buffer.
+    charset_.EncodeAppend(text, buffer_);
     position_ = buffer_.size();
   } else {
-    PutAtPosition(encoded);
+    PutAtPosition(charset_.Encode(text));
   }
   return true;
 }

@@ -48,7 +48,10 @@ class TextStream {
   bool Close();
 
   bool Write(const Bytes& bytes);
-  std::optional<Bytes> Read();
+  std::optional<Bytes> Read() &;
+  // The same Read on a stream that is done with (std::move(*stream).Read()): the bytes are
+  // handed over instead of copied, and the stream is left open and empty.
+  std::optional<Bytes> Read() &&;
 
   std::optional<std::u16string> ReadText();
   bool WriteText(std::u16string_view text);

@@ -33,6 +33,20 @@ TEST(Codepage, LoneLeadByteAtTheEndIsOneCharacter) {
   EXPECT_EQ(WideToAnsi(wide), "a?");
 }
 
+// A text decoded into a string that already holds one replaces it, whatever the two lengths and
+// whether the tables or the converter decode it.
+TEST(Codepage, DecodingIntoAStringReplacesWhatItHeld) {
+  const Text texts[] = {"", "ab", "\xD6\xD0\xCE\xC4" "abc", "a\xFF" "b", "\xD6"};
+  const std::u16string before[] = {u"", u"x", u"a much longer text than any of the inputs"};
+  for (const Text& ansi : texts) {
+    for (const std::u16string& held : before) {
+      std::u16string out = held;
+      AnsiToWide(ansi, out);
+      EXPECT_EQ(out, AnsiToWide(ansi)) << AnsiToUtf8(ansi) << " over " << held.size() << " units";
+    }
+  }
+}
+
 TEST(Codepage, UnitOffsetsPointAtEachCharactersFirstByte) {
   struct Case {
     Text ansi;

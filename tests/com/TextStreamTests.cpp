@@ -36,6 +36,27 @@ TEST_F(TextStreamTest, WriteOverwritesFromThePositionAndExtends) {
   EXPECT_EQ(stream->Read(), B("cdXYZ"));
 }
 
+TEST_F(TextStreamTest, WriteTextOverwritesFromThePositionAndExtends) {
+  ASSERT_TRUE(stream->SetCharset("GBK"));
+  Holding("abcd", 0);
+  ASSERT_TRUE(stream->SetType(TextStream::TEXT));
+  ASSERT_TRUE(stream->SetPosition(3));
+  ASSERT_TRUE(stream->WriteText(u"\u4E2D!"));
+  ASSERT_TRUE(stream->SetPosition(0));
+  ASSERT_TRUE(stream->SetType(TextStream::BINARY));
+  EXPECT_EQ(stream->Read(), B("abc\xD6\xD0!"));
+}
+
+// A stream that is done with hands its bytes over from the position on, like any Read.
+TEST_F(TextStreamTest, ReadOfAStreamDoneWithHandsOverTheRest) {
+  Holding("abcdef", 2);
+  EXPECT_EQ(std::move(*stream).Read(), B("cdef"));
+  ASSERT_TRUE(stream->SetPosition(0));
+  EXPECT_EQ(stream->Read(), B(""));  // nothing is left behind
+  ASSERT_TRUE(stream->SetType(TextStream::TEXT));
+  EXPECT_EQ(std::move(*stream).Read(), std::nullopt);  // text mode
+}
+
 TEST_F(TextStreamTest, ReadTextDecodesFromThePositionWithTheCharset) {
   Holding("ab\xE4\xB8\xAD", 0);  // "ab中" in UTF-8
   ASSERT_TRUE(stream->SetType(TextStream::TEXT));
