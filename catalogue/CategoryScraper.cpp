@@ -56,19 +56,20 @@ class CategoryRun {
   }
 
   // Appends the page's first rows, as many as all three columns can fill, up to ROWS_PER_PAGE.
-  // Each row is checked and written whole under the list lock, so a newer run's clearing comes
-  // either before it or after it, never between its cells. False when the run was superseded.
+  // The page's rows go over in one toolkit call: on the screen every call from this worker waits
+  // for the user-interface thread and repaints the list, and a call per cell made a run many
+  // times slower than its downloads. The check and the rows happen under the list lock, so a
+  // newer run's clearing comes before or after the page, never inside it. False when the run
+  // was superseded.
   bool AppendRows() {
-    const std::size_t rows = std::min({static_cast<std::size_t>(ROWS_PER_PAGE), titles_.size(),
-                                       dates_.size(), links_.size()});
-    for (std::size_t i = 0; i < rows; ++i) {
-      std::lock_guard lock(program_.CategoryListMutex);
-      if (!Current()) return false;
-      const int row = toolkit_.ListAppendRow(MAIN_WINDOW, MOVIE_LIST);
-      toolkit_.ListSetCell(MAIN_WINDOW, MOVIE_LIST, row, TITLE_COLUMN, titles_[i]);
-      toolkit_.ListSetCell(MAIN_WINDOW, MOVIE_LIST, row, DATE_COLUMN, dates_[i]);
-      toolkit_.ListSetCell(MAIN_WINDOW, MOVIE_LIST, row, ADDRESS_COLUMN, links_[i]);
-    }
+    const std::size_t count = std::min({static_cast<std::size_t>(ROWS_PER_PAGE), titles_.size(),
+                                        dates_.size(), links_.size()});
+    std::vector<std::vector<Text>> rows;
+    rows.reserve(count);
+    for (std::size_t i = 0; i < count; ++i) rows.push_back({titles_[i], dates_[i], links_[i]});  // column order
+    std::lock_guard lock(program_.CategoryListMutex);
+    if (!Current()) return false;
+    if (!rows.empty()) toolkit_.ListAppendRows(MAIN_WINDOW, MOVIE_LIST, rows);
     return true;
   }
 

@@ -17,9 +17,9 @@ namespace cinevora {
 // it returns once that box is closed.
 //
 // `generation` is the value of program.CategoryGeneration that the click gave this run. As soon
-// as a newer click has changed it, the run stops at its next step (before a fetch, before each
-// row) and leaves the list, the labels and the screen to the newer run. List writes happen under
-// program.CategoryListMutex so that rows of two runs never mix.
+// as a newer click has changed it, the run stops at its next step (before a fetch, before a
+// page's rows) and leaves the list, the labels and the screen to the newer run. List writes happen
+// under program.CategoryListMutex so that rows of two runs never mix.
 void CategoryScraper(Program& program, const CategoryEntry& entry, std::uint64_t generation);
 
 }  // namespace cinevora

@@ -578,6 +578,11 @@ int QtToolkit::ListAppendRow(std::string_view window, std::string_view list) {
   });
 }
 
+int QtToolkit::ListAppendRows(std::string_view window, std::string_view list,
+                              const std::vector<std::vector<Text>>& rows) {
+  return OnUi([&] { return Toolkit::ListAppendRows(window, list, rows); });
+}
+
 int QtToolkit::ListRowCount(std::string_view window, std::string_view list) {
   return OnUi([&] {
     const Control* c = Find(window, list, {ControlKind::ListView});

@@ -67,6 +67,9 @@ class QtToolkit final : public Toolkit {
 
   void ListDeleteAllRows(std::string_view window, std::string_view list) override;
   int ListAppendRow(std::string_view window, std::string_view list) override;
+  // All rows in one call on the UI thread: one crossing and one repaint for the lot.
+  int ListAppendRows(std::string_view window, std::string_view list,
+                     const std::vector<std::vector<Text>>& rows) override;
   int ListRowCount(std::string_view window, std::string_view list) override;
   void ListSetCell(std::string_view window, std::string_view list, int row, int column, const Text& text) override;
   Text ListGetCell(std::string_view window, std::string_view list, int row, int column) override;

@@ -92,6 +92,22 @@ class Toolkit {
   virtual void ListDeleteAllRows(std::string_view window, std::string_view list) = 0;
   // Appends a row with empty cells; returns its 0-based index (-1 when there is no such list).
   virtual int ListAppendRow(std::string_view window, std::string_view list) = 0;
+  // Appends one row per element of `rows`, each as ListAppendRow and then ListSetCell for its
+  // cells in column order; returns the index of the first new row (-1 when there is no such
+  // list, or `rows` is empty). A toolkit that crosses threads does it in one crossing, so a
+  // worker can hand over a page of rows at once.
+  virtual int ListAppendRows(std::string_view window, std::string_view list,
+                             const std::vector<std::vector<Text>>& rows) {
+    int first = -1;
+    for (const std::vector<Text>& cells : rows) {
+      const int row = ListAppendRow(window, list);
+      if (row < 0) return -1;
+      if (first < 0) first = row;
+      for (std::size_t column = 0; column < cells.size(); ++column)
+        ListSetCell(window, list, row, static_cast<int>(column), cells[column]);
+    }
+    return first;
+  }
   virtual int ListRowCount(std::string_view window, std::string_view list) = 0;
   virtual void ListSetCell(std::string_view window, std::string_view list, int row, int column, const Text& text) = 0;
   virtual Text ListGetCell(std::string_view window, std::string_view list, int row, int column) = 0;
