@@ -21,6 +21,7 @@
 #include "platform/drive/Drive.h"
 #include "platform/inet/CurlInternetService.h"
 #include "platform/skin/SkinLibrary.h"
+#include "platform/toolkit/QtText.h"
 #include "platform/toolkit/QtToolkit.h"
 #include "tests/skin/SkinTestSupport.h"
 
@@ -28,11 +29,6 @@ namespace cinevora::test {
 namespace {
 
 using namespace std::chrono_literals;
-
-QString Shown(const Text& text) {
-  const std::u16string wide = AnsiToWide(text);
-  return QString::fromUtf16(wide.data(), static_cast<qsizetype>(wide.size()));
-}
 
 // Serves the UI thread's events the way the message loop does, waking at once for each queued
 // call of the worker (QTest::qWaitFor sleeps between its rounds, which would slow every one of
@@ -93,8 +89,8 @@ TEST(CategoryQtTest, FullClickFillsTheListAndLeavesMainWindowUsableUnderTheFinal
   EXPECT_TRUE(status->isHidden());
 
   ASSERT_EQ(list->topLevelItemCount(), 100);
-  EXPECT_EQ(list->topLevelItem(0)->text(0), Shown(EntryTitle(CategoryTag(category), 1, 0)));
-  EXPECT_EQ(list->topLevelItem(99)->text(1), Shown(EntryDate(10, 9)));
+  EXPECT_EQ(list->topLevelItem(0)->text(0), ToQString(EntryTitle(CategoryTag(category), 1, 0)));
+  EXPECT_EQ(list->topLevelItem(99)->text(1), ToQString(EntryDate(10, 9)));
   EXPECT_EQ(toolkit.ListGetCell(MAIN_WINDOW, MOVIE_LIST, 42, ADDRESS_COLUMN),
             EntryLink(CategoryTag(category), 5, 2));
 
