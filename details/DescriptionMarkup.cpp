@@ -11,7 +11,8 @@ Text StripDescriptionMarkup(Text description, const SiteAddresses& addresses) {
   // The order matters: "<br />" must give its CR to the line end before the paragraph tags go.
   const std::pair<Text, Text> replacements[] = {
       {"<br />\r", "\r\n"},
-      {"<a target=\"_blank\" href=\"" + addresses.promoLinkUrl + "\">" + addresses.promoLinkUrl, ""},
+      {"<a target=\"_blank\" href=\"" + addresses.promoLinkUrl + "\">" + addresses.promoLinkUrl,
+       ""},
       {"<p>", ""},
       {Gbk("影片截图"), ""},
       {"</p>", ""},

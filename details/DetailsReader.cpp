@@ -44,8 +44,8 @@ void DetailsReader(Program& program) {
     return;
   }
 
-  Text description =
-      StripDescriptionMarkup(TextBetween(page, DESCRIPTION_LEFT, DESCRIPTION_RIGHT), program.addresses);
+  Text description = StripDescriptionMarkup(TextBetween(page, DESCRIPTION_LEFT, DESCRIPTION_RIGHT),
+                                            program.addresses);
   toolkit.SetEditText(DETAILS_WINDOW, DESCRIPTION_BOX, BlankLineRemover(description, false));
   // The remover has cut the description's outer line ends in place: a description that was no
   // more than a line end counts as none.

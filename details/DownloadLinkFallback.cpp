@@ -31,8 +31,8 @@ void DownloadLinkFallback(Program& program) {
                         Gbk("下载地址： thunder://") + TextBetween(page, "thunder://", "\">"));
   } else if (ContainsText(page, Gbk("迅雷快传"))) {
     const Text address = TextBetween(page, ANCHOR_START, Gbk("\">迅雷快传</a></td>\r"));
-    toolkit.AppendEditText(DETAILS_WINDOW, DOWNLOAD_LINK_BOX,
-                           Gbk("该资源为迅雷快传,请手动负责地址在浏览器打开即可下载\r\n") + address);
+    const Text notice = Gbk("该资源为迅雷快传,请手动负责地址在浏览器打开即可下载\r\n");
+    toolkit.AppendEditText(DETAILS_WINDOW, DOWNLOAD_LINK_BOX, notice + address);
   } else {
     toolkit.AppendEditText(DETAILS_WINDOW, DOWNLOAD_LINK_BOX, Gbk("没有找到下载资源地址"));
   }
