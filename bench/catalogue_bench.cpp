@@ -9,7 +9,8 @@
 //
 //   catalogue_bench                   all three, printed
 //   catalogue_bench --peak-minimal    (child) a minimal Qt window; prints its peak RSS
-//   catalogue_bench --peak-run BASE   (child) one click against the site at BASE; prints its peak RSS
+//   catalogue_bench --peak-run BASE   (child) one click against the site at BASE; prints its peak
+//   RSS
 
 #include <curl/curl.h>
 #include <stdlib.h>
@@ -55,7 +56,8 @@ double Ms(Clock::duration duration) {
 double Percentile(std::vector<double> values, double fraction) {
   if (values.empty()) return 0;
   std::sort(values.begin(), values.end());
-  const auto rank = static_cast<std::size_t>(fraction * static_cast<double>(values.size()) + 0.999999);
+  const auto rank =
+      static_cast<std::size_t>(fraction * static_cast<double>(values.size()) + 0.999999);
   return values[std::clamp<std::size_t>(rank, 1, values.size()) - 1];
 }
 
@@ -94,9 +96,7 @@ class Bench {
                  .inet = *inet_,
                  .skin = skin_,
                  .drive = drive_,
-                 .addresses = addresses,
-                 .ExpectedVersion = {},
-                 .FetchedVersion = {}} {
+                 .addresses = addresses} {
     skin_.AttachEx(SKIN_FILE, "");  // as at start-up, so the click's re-tint repaints a skin
     WindowDefinition window = test::CatalogueWindow(program_);
     ControlDefinition timer;
@@ -118,26 +118,31 @@ class Bench {
   // Clicks the category's button and waits for the final box; returns the time between the two
   // and the spinner's tick intervals meanwhile. A run that ends otherwise gives -1.
   double Run(const CategoryEntry& entry, std::vector<double>* tickIntervals = nullptr) {
-    auto* button = qobject_cast<QAbstractButton*>(toolkit_.ControlWidget(MAIN_WINDOW, entry.button));
+    auto* button =
+        qobject_cast<QAbstractButton*>(toolkit_.ControlWidget(MAIN_WINDOW, entry.button));
     ticks_.clear();
     const Clock::time_point start = Clock::now();
     button->click();
     while (toolkit_.ShownMessageBox() == nullptr)
       QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
     const double elapsed = Ms(Clock::now() - start);
-    const bool completed = toolkit_.ShownMessageBox()->text() == QString::fromUtf8("双击电影可以查看详情");
+    const bool completed =
+        toolkit_.ShownMessageBox()->text() == QString::fromUtf8("双击电影可以查看详情");
     if (tickIntervals != nullptr)
-      for (std::size_t i = 1; i < ticks_.size(); ++i) tickIntervals->push_back(Ms(ticks_[i] - ticks_[i - 1]));
+      for (std::size_t i = 1; i < ticks_.size(); ++i)
+        tickIntervals->push_back(Ms(ticks_[i] - ticks_[i - 1]));
     toolkit_.PressMessageBoxButton(MB_RESULT_OK);
     while (toolkit_.ShownMessageBox() != nullptr) QCoreApplication::processEvents();
     return completed ? elapsed : -1;
   }
 
   std::vector<std::array<Text, 3>> Rows() {
-    std::vector<std::array<Text, 3>> rows(static_cast<std::size_t>(toolkit_.ListRowCount(MAIN_WINDOW, MOVIE_LIST)));
+    std::vector<std::array<Text, 3>> rows(
+        static_cast<std::size_t>(toolkit_.ListRowCount(MAIN_WINDOW, MOVIE_LIST)));
     for (std::size_t row = 0; row < rows.size(); ++row)
       for (int column = TITLE_COLUMN; column <= ADDRESS_COLUMN; ++column)
-        rows[row][column] = toolkit_.ListGetCell(MAIN_WINDOW, MOVIE_LIST, static_cast<int>(row), column);
+        rows[row][column] =
+            toolkit_.ListGetCell(MAIN_WINDOW, MOVIE_LIST, static_cast<int>(row), column);
     return rows;
   }
 
@@ -173,7 +178,8 @@ double BareWork(const std::vector<Text>& urls, const std::vector<std::array<Text
   }
   list.clear();
   for (const auto& row : rows)
-    list.addTopLevelItem(new QTreeWidgetItem({ToQString(row[0]), ToQString(row[1]), ToQString(row[2])}));
+    list.addTopLevelItem(
+        new QTreeWidgetItem({ToQString(row[0]), ToQString(row[1]), ToQString(row[2])}));
   QCoreApplication::processEvents();
   return Ms(Clock::now() - start);
 }
@@ -259,26 +265,31 @@ int Main(int& argc, char** argv) {
     downloads.push_back(Downloads(bench.inet(), urls));
   }
   const double click = Percentile(clicks, 0.5), work = Percentile(bare, 0.5);
-  std::printf("click to final box, 10 pages:        median %7.2f ms  (min %.2f, max %.2f, %d runs)\n",
-              click, *std::min_element(clicks.begin(), clicks.end()),
-              *std::max_element(clicks.begin(), clicks.end()), REPEATS);
+  std::printf(
+      "click to final box, 10 pages:        median %7.2f ms  (min %.2f, max %.2f, %d runs)\n",
+      click, *std::min_element(clicks.begin(), clicks.end()),
+      *std::max_element(clicks.begin(), clicks.end()), REPEATS);
   std::printf("bare work (10 GETs + 100 rows):       median %7.2f ms\n", work);
-  std::printf("for reference, 10 pages through WebAccess: median %7.2f ms\n", Percentile(downloads, 0.5));
-  std::printf("ratio click / bare work:              %7.2f     (limit 2.0, goal 1.3)\n", click / work);
+  std::printf("for reference, 10 pages through WebAccess: median %7.2f ms\n",
+              Percentile(downloads, 0.5));
+  std::printf("ratio click / bare work:              %7.2f     (limit 2.0, goal 1.3)\n",
+              click / work);
 
   bench.program().addresses = slow.addresses();
   std::vector<double> intervals;
   for (int i = 0; i < SLOW_RUNS; ++i) bench.Run(category, &intervals);
-  std::printf("spinner ticks during %d runs at %d ms a page: %zu intervals, p50 %.2f ms, p99 %.2f ms, "
-              "max %.2f ms  (limit p99 45)\n",
-              SLOW_RUNS, SLOW_PAGE_MS, intervals.size(), Percentile(intervals, 0.5),
-              Percentile(intervals, 0.99), Percentile(intervals, 1.0));
+  std::printf(
+      "spinner ticks during %d runs at %d ms a page: %zu intervals, p50 %.2f ms, p99 %.2f ms, "
+      "max %.2f ms  (limit p99 45)\n",
+      SLOW_RUNS, SLOW_PAGE_MS, intervals.size(), Percentile(intervals, 0.5),
+      Percentile(intervals, 0.99), Percentile(intervals, 1.0));
 
   const long minimal = ChildPeakKb("--peak-minimal");
   const long run = ChildPeakKb("--peak-run " + fast.addresses().siteBase);
-  std::printf("peak RSS: minimal Qt window %.1f MB, click with 100 rows %.1f MB, more by %.1f MB  "
-              "(limit 15)\n",
-              minimal / 1024.0, run / 1024.0, (run - minimal) / 1024.0);
+  std::printf(
+      "peak RSS: minimal Qt window %.1f MB, click with 100 rows %.1f MB, more by %.1f MB  "
+      "(limit 15)\n",
+      minimal / 1024.0, run / 1024.0, (run - minimal) / 1024.0);
   return 0;
 }
 
@@ -287,7 +298,9 @@ int Main(int& argc, char** argv) {
 
 int main(int argc, char** argv) {
   ::setenv("QT_QPA_PLATFORM", "offscreen", 0);
-  if (argc >= 2 && std::string(argv[1]) == "--peak-minimal") return cinevora::PeakMinimal(argc, argv);
-  if (argc >= 3 && std::string(argv[1]) == "--peak-run") return cinevora::PeakRun(argc, argv, argv[2]);
+  if (argc >= 2 && std::string(argv[1]) == "--peak-minimal")
+    return cinevora::PeakMinimal(argc, argv);
+  if (argc >= 3 && std::string(argv[1]) == "--peak-run")
+    return cinevora::PeakRun(argc, argv, argv[2]);
   return cinevora::Main(argc, argv);
 }

@@ -20,7 +20,8 @@ void CategoryClick(Program& program, const CategoryEntry& entry) {
   if (program.skin.Failed()) return;
 
   // The entry is copied: the worker must not depend on where the caller keeps it.
-  toolkit.StartThread([&program, entry, generation] { CategoryScraper(program, entry, generation); });
+  toolkit.StartThread(
+      [&program, entry, generation] { CategoryScraper(program, entry, generation); });
 }
 
 }  // namespace cinevora

@@ -62,11 +62,11 @@ class CategoryRun {
   // newer run's clearing comes before or after the page, never inside it. False when the run
   // was superseded.
   bool AppendRows() {
-    const std::size_t count = std::min({static_cast<std::size_t>(ROWS_PER_PAGE), titles_.size(),
-                                        dates_.size(), links_.size()});
-    std::vector<std::vector<Text>> rows;
+    const std::size_t count = std::min(
+        {static_cast<std::size_t>(ROWS_PER_PAGE), titles_.size(), dates_.size(), links_.size()});
+    std::vector<std::vector<Text>> rows;  // cells in column order: title, date, address
     rows.reserve(count);
-    for (std::size_t i = 0; i < count; ++i) rows.push_back({titles_[i], dates_[i], links_[i]});  // column order
+    for (std::size_t i = 0; i < count; ++i) rows.push_back({titles_[i], dates_[i], links_[i]});
     std::lock_guard lock(program_.CategoryListMutex);
     if (!Current()) return false;
     if (!rows.empty()) toolkit_.ListAppendRows(MAIN_WINDOW, MOVIE_LIST, rows);

@@ -26,8 +26,7 @@ Text Blanks(int count) { return Text(static_cast<std::size_t>(count), ' '); }
 // The listing markup is cut by its exact indentation: the blank runs tell the date table
 // (26/28/30 blanks) from the link table (23/26/28 blanks) that surround each entry.
 const MarkerPair& TitleMarkers() {
-  static const MarkerPair markers{".jpg\" alt=\"",
-                                  "\" width=\"120\" height=\"150\" border=\"0\" "};
+  static const MarkerPair markers{".jpg\" alt=\"", "\" width=\"120\" height=\"150\" border=\"0\" "};
   return markers;
 }
 

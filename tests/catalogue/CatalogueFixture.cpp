@@ -16,9 +16,7 @@ CatalogueFixture::CatalogueFixture(bool skinAvailable)
               .inet = *inet,
               .skin = skin,
               .drive = drive,
-              .addresses = {.updateBase = {}, .siteBase = site.Base(), .pictureBase = {}, .promoLinkUrl = {}},
-              .ExpectedVersion = {},
-              .FetchedVersion = {}} {
+              .addresses = site.Addresses()} {
   toolkit.LoadWindow(CatalogueWindow(program));
 }
 

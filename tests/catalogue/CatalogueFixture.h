@@ -17,8 +17,8 @@
 #include "platform/inet/CurlInternetService.h"
 #include "platform/skin/SkinLibrary.h"
 #include "platform/skin/SkinTint.h"
-#include "tests/skin/SkinTestSupport.h"
 #include "platform/toolkit/HeadlessToolkit.h"
+#include "tests/skin/SkinTestSupport.h"
 
 namespace cinevora::test {
 

@@ -64,10 +64,12 @@ struct RunCase {
   bool completes;  // true: final message, indicator hidden; false: failure message, indicator on
 };
 
+// Ten rows from each of the first `pages` pages.
 std::vector<int> Tens(int pages) { return std::vector<int>(pages, 10); }
-std::vector<int> TensWith(int page, int rows) {
+// Ten rows from every page but those named (page, rows).
+std::vector<int> TensExcept(std::initializer_list<std::pair<int, int>> pages) {
   std::vector<int> counts = Tens(10);
-  counts[page - 1] = rows;
+  for (const auto& [page, rows] : pages) counts[page - 1] = rows;
   return counts;
 }
 
@@ -76,16 +78,16 @@ const RunCase kRunCases[] = {
     {"PageOf25GivesItsFirst10", {{1, {25, 25, 25}}}, Tens(10), 10, true},
     {"Page2MismatchEndsTheRun", {{2, {20, 19, 20}}}, Tens(1), 2, false},
     {"Page3MismatchEndsTheRun", {{3, {12, 13, 12}}}, Tens(2), 3, false},
-    {"Page4MismatchIsSkipped", {{4, {12, 11, 12}}}, TensWith(4, 0), 10, true},
-    {"Page5MismatchIsSkipped", {{5, {12, 11, 12}}}, TensWith(5, 0), 10, true},
-    {"Page10MismatchIsSkipped", {{10, {11, 12, 12}}}, TensWith(10, 0), 10, true},
+    {"Page4MismatchIsSkipped", {{4, {12, 11, 12}}}, TensExcept({{4, 0}}), 10, true},
+    {"Page5MismatchIsSkipped", {{5, {12, 11, 12}}}, TensExcept({{5, 0}}), 10, true},
+    {"Page10MismatchIsSkipped", {{10, {11, 12, 12}}}, TensExcept({{10, 0}}), 10, true},
     {"ShortLinksListIsNotCompared", {{3, {15, 15, 10}}}, Tens(10), 10, true},
     {"EmptyAltTextOnPage1EndsTheRun", {{1, {.emptyTitleAt = 4}}}, {}, 1, false},
-    {"EmptyAltTextOnPage6SkipsIt", {{6, {.emptyTitleAt = 0}}}, TensWith(6, 0), 10, true},
+    {"EmptyAltTextOnPage6SkipsIt", {{6, {.emptyTitleAt = 0}}}, TensExcept({{6, 0}}), 10, true},
     {"ShortPageGivesWhatAllColumnsHold", {{3, {4, 4, 4}}, {7, {12, 12, 6}}},
-     [] { auto c = TensWith(3, 4); c[6] = 6; return c; }(), 10, true},
+     TensExcept({{3, 4}, {7, 6}}), 10, true},
     {"FailedPagesGiveNothingAndTheRunGoesOn", {{1, {.failed = true}}, {8, {.failed = true}}},
-     [] { auto c = TensWith(1, 0); c[7] = 0; return c; }(), 10, true},
+     TensExcept({{1, 0}, {8, 0}}), 10, true},
 };
 
 class CategoryRunTest : public CatalogueFixture, public ::testing::WithParamInterface<RunCase> {};
@@ -125,9 +127,7 @@ TEST_F(CatalogueFixture, NextRunStartsWithAnEmptyList) {
 
   ASSERT_TRUE(Click(CategoryBD()));
   ASSERT_TRUE(toolkit.WaitForThreads(20s));
-  std::vector<int> counts = Tens(10);
-  counts[0] = 3;
-  EXPECT_EQ(Rows(), ExpectedRows(CategoryBD(), counts));
+  EXPECT_EQ(Rows(), ExpectedRows(CategoryBD(), TensExcept({{1, 3}})));
   EXPECT_EQ(toolkit.GetListBackgroundColour(MAIN_WINDOW, MOVIE_LIST), Rgb(12, 100, 233));
 }
 

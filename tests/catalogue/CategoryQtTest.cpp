@@ -3,9 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <chrono>
-#include <functional>
-
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDeadlineTimer>
@@ -13,6 +10,8 @@
 #include <QTest>
 #include <QTimer>
 #include <QTreeWidget>
+#include <chrono>
+#include <functional>
 
 #include "CatalogueWindow.h"
 #include "ListingSite.h"
@@ -61,12 +60,11 @@ TEST(CategoryQtTest, FullClickFillsTheListAndLeavesMainWindowUsableUnderTheFinal
                   .inet = *inet,
                   .skin = skin,
                   .drive = drive,
-                  .addresses = {.updateBase = {}, .siteBase = site.Base(), .pictureBase = {}, .promoLinkUrl = {}},
-                  .ExpectedVersion = {},
-                  .FetchedVersion = {}};
+                  .addresses = site.Addresses()};
   toolkit.LoadWindow(CatalogueWindow(program));
 
-  auto* button = qobject_cast<QAbstractButton*>(toolkit.ControlWidget(MAIN_WINDOW, category.button));
+  auto* button =
+      qobject_cast<QAbstractButton*>(toolkit.ControlWidget(MAIN_WINDOW, category.button));
   auto* list = qobject_cast<QTreeWidget*>(toolkit.ControlWidget(MAIN_WINDOW, MOVIE_LIST));
   QWidget* status = toolkit.ControlWidget(MAIN_WINDOW, STATUS_LABEL);
   ASSERT_TRUE(button && list && status);

@@ -29,8 +29,9 @@ Text LinkTable(const Text& tag, int page, int index, const PageSpec& spec) {
   return "                      <table width=\"100%\" border=\"0\">\r\n" +
          Blanks(hasLink ? 23 : 4) + "<tbody>\r\n" + Blanks(26) + "<tr>\r\n" + Blanks(28) +
          "<td><a href=\"" + EntryLink(tag, page, index) + "\" target=\"_blank\"><img src=\"" +
-         poster + "\" alt=\"" + alt + "\" width=\"120\" height=\"150\" border=\"0\" /></a></td>\r\n" +
-         Blanks(26) + "</tr>\r\n" + Blanks(23) + "</tbody>\r\n" + Blanks(22) + "</table>\r\n";
+         poster + "\" alt=\"" + alt +
+         "\" width=\"120\" height=\"150\" border=\"0\" /></a></td>\r\n" + Blanks(26) + "</tr>\r\n" +
+         Blanks(23) + "</tbody>\r\n" + Blanks(22) + "</table>\r\n";
 }
 
 Text DateTable(int page, int index) {
@@ -53,8 +54,9 @@ Text EntryLink(const Text& tag, int page, int index) {
 }
 
 Text ListingPageMarkup(const Text& tag, int page, const PageSpec& spec) {
-  Text markup = "<html>\r\n<head><meta http-equiv=\"Content-Type\" content=\"text/html; charset=gb2312\">"
-                "</head>\r\n<body>\r\n";
+  Text markup =
+      "<html>\r\n<head><meta http-equiv=\"Content-Type\" content=\"text/html; charset=gb2312\">"
+      "</head>\r\n<body>\r\n";
   const int entries = std::max({spec.titles, spec.dates, spec.links});
   for (int i = 0; i < entries; ++i) {
     markup += "<tr><td>\r\n" + LinkTable(tag, page, i, spec);

@@ -69,6 +69,8 @@ void ListingSite::Release() {
 
 Text ListingSite::Base() const { return server_.Url(""); }
 
+SiteAddresses ListingSite::Addresses() const { return {"", Base(), "", ""}; }
+
 std::vector<Text> ListingSite::Requests() {
   std::lock_guard lock(mutex_);
   return requests_;

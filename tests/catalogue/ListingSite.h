@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "ListingPages.h"
+#include "app/Program.h"
 #include "tests/support/LoopbackServer.h"
 
 namespace cinevora::test {
@@ -29,6 +30,8 @@ class ListingSite {
   void Release();
 
   Text Base() const;  // "http://127.0.0.1:<port>"
+  // This site as the movie site; the other three bases empty.
+  SiteAddresses Addresses() const;
   // The paths requested so far, in order of arrival.
   std::vector<Text> Requests();
 
