@@ -26,7 +26,7 @@ void SkinInstaller(Program& program) {
   program.skin.AttachEx(program.drive.Map(SKIN_FILE_PATH), "");
 }
 
-std::vector<std::string> SkinLibrarySearchFolders(Drive& drive) {
+std::vector<std::string> SkinLibrarySearchFolders(const Drive& drive) {
   std::vector<std::string> folders{
       std::filesystem::path(drive.Map(SKIN_LIBRARY_PATH)).parent_path().string()};
   std::error_code error;

@@ -21,6 +21,6 @@ void SkinInstaller(Program& program);
 
 // Where the skin library is looked for by its file name: the mapped Windows folder first, then
 // the folder of the running executable.
-std::vector<std::string> SkinLibrarySearchFolders(Drive& drive);
+std::vector<std::string> SkinLibrarySearchFolders(const Drive& drive);
 
 }  // namespace cinevora

@@ -56,8 +56,12 @@ class QtLayoutTest : public ::testing::Test {
                            .addresses = addresses};
     started_ = StartUp(*program_);
   }
-  // The toolkit and the skin stay until the process ends, as in the program.
-  static void TearDownTestSuite() {}
+  // The toolkit and the skin stay until the process ends, as in the program; the scratch drive C
+  // goes (a loaded library may lose its file).
+  static void TearDownTestSuite() {
+    delete server_;
+    delete scratch_;
+  }
 
   void SetUp() override { ASSERT_TRUE(started_); }
 
