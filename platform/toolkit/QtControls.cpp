@@ -94,8 +94,18 @@ QFont FontFor(const FontSpec& wanted) {
 }
 
 QString EditDisplayText(const Text& text) {
-  QString shown = ToQString(text);
-  shown.remove(QChar(u'\r'));
+  const QString raw = ToQString(text);
+  QString shown;
+  shown.reserve(raw.size());
+  for (qsizetype i = 0; i < raw.size(); ++i) {
+    const QChar c = raw[i];
+    if (c == u'\r' && i + 1 < raw.size() && raw[i + 1] == u'\n') {
+      shown += u'\n';
+      ++i;
+    } else if (c != u'\r' && c != u'\n') {
+      shown += c;
+    }
+  }
   return shown;
 }
 

@@ -52,8 +52,9 @@ void ApplyFrame(QFrame& frame, Border border);
 // character height, positive = cell height, both taken as Qt's pixel size), weight.
 QFont FontFor(const FontSpec& wanted);
 
-// What a multi-line edit box shows for a Text: CR LF (and a CR alone) breaks no line of its own,
-// the LF does.
+// What a multi-line edit box shows for a Text: CR LF breaks the line; a CR or an LF on its own
+// breaks nothing and shows nothing, as in the classic edit control the page texts are written for
+// (the description's "<br />" lines end in CR LF LF and must not come out double-spaced).
 QString EditDisplayText(const Text& text);
 
 }  // namespace cinevora

@@ -148,6 +148,13 @@ TEST_F(QtToolkitTest, EditBoxesShowLineBreaksAndScrollToTheEnd) {
   EXPECT_TRUE(links->viewport()->rect().contains(links->cursorRect()));  // the caret, at the end, in view
   EXPECT_TRUE(links->textCursor().atEnd());
 
+  // Only CR LF breaks a line: the description's "<br />" lines end in CR LF LF and stay single-spaced,
+  // while the box gives back the exact bytes.
+  const Text description = "A\r\n\nB\rC\nD\r\n";
+  tk.SetEditText(kWindow, kLinks, description);
+  EXPECT_EQ(links->toPlainText(), QStringLiteral("A\nBCD\n"));
+  EXPECT_EQ(tk.GetEditText(kWindow, kLinks), description);
+
   // What the user typed into an editable box is what the program reads.
   auto* linkBox = Widget<QLineEdit>(kLinkBox);
   linkBox->clear();
