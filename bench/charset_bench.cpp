@@ -56,9 +56,10 @@ Bytes DirectIcuConvert(const Bytes& page) {
 }
 
 // From the first call on, glibc keeps freed memory in the process instead of handing it back to
-// the kernel. In a loop of conversions the kernel otherwise clears the same fresh pages for
-// every iteration, and the stream's several intermediate texts pay that many times over; the
-// "warm heap" runs show the conversion work alone.
+// the kernel. Without that, glibc hands the top of the heap back whenever a call held more at
+// once than its trim threshold, and the next call pays for fresh pages again; the plain runs show
+// what the program pays with the allocator as it comes, the "warm heap" runs the conversion work
+// alone.
 void RetainFreedMemory() {
   static const bool done = [] {
     mallopt(M_TRIM_THRESHOLD, 1 << 30);
