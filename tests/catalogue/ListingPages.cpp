@@ -19,12 +19,12 @@ Text Number(int page, int index) {
 
 // The link table of one entry; the poster (and so the title) sits inside its link. Without a link
 // the table is indented differently, so the link marker does not find it.
-Text LinkTable(const Text& tag, int page, int index, const PageSpec& spec) {
-  const bool hasLink = index < spec.links;
+Text LinkTable(const Text& tag, int page, int index, const PageContent& content) {
+  const bool hasLink = index < content.links;
   Text alt;
-  if (index != spec.emptyTitleAt) alt = EntryTitle(tag, page, index);
+  if (index != content.emptyTitleAt) alt = EntryTitle(tag, page, index);
   // Without a title the poster is a GIF, which the title marker (".jpg") passes over.
-  const Text poster = index < spec.titles ? "/pic/" + Number(page, index) + ".jpg"
+  const Text poster = index < content.titles ? "/pic/" + Number(page, index) + ".jpg"
                                           : "/pic/" + Number(page, index) + ".gif";
   return "                      <table width=\"100%\" border=\"0\">\r\n" +
          Blanks(hasLink ? 23 : 4) + "<tbody>\r\n" + Blanks(26) + "<tr>\r\n" + Blanks(28) +
@@ -53,14 +53,14 @@ Text EntryLink(const Text& tag, int page, int index) {
   return "/" + tag + "/movie/" + Number(page, index) + ".htm";
 }
 
-Text ListingPageMarkup(const Text& tag, int page, const PageSpec& spec) {
+Text ListingPageMarkup(const Text& tag, int page, const PageContent& content) {
   Text markup =
       "<html>\r\n<head><meta http-equiv=\"Content-Type\" content=\"text/html; charset=gb2312\">"
       "</head>\r\n<body>\r\n";
-  const int entries = std::max({spec.titles, spec.dates, spec.links});
+  const int entries = std::max({content.titles, content.dates, content.links});
   for (int i = 0; i < entries; ++i) {
-    markup += "<tr><td>\r\n" + LinkTable(tag, page, i, spec);
-    if (i < spec.dates) markup += DateTable(page, i);
+    markup += "<tr><td>\r\n" + LinkTable(tag, page, i, content);
+    if (i < content.dates) markup += DateTable(page, i);
     markup += "</tr>\r\n";
   }
   return markup + "</body>\r\n</html>\r\n";

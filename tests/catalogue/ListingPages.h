@@ -12,7 +12,7 @@ namespace cinevora::test {
 // What one listing page holds. Entries are numbered from 0; entry i has a title when i < titles,
 // a date cell when i < dates and a link when i < links (the markup of a missing part is there but
 // does not match its markers). A failed page is answered with status 500 and no body.
-struct PageSpec {
+struct PageContent {
   int titles = 12;
   int dates = 12;
   int links = 12;
@@ -21,7 +21,7 @@ struct PageSpec {
 };
 
 // Pages 1 to 10 of one category; a page not named is a consistent page of twelve entries.
-using PageSet = std::map<int, PageSpec>;
+using PageSet = std::map<int, PageContent>;
 
 // The three cells that entry `index` of page `page` of the category tagged `tag` shows.
 Text EntryTitle(const Text& tag, int page, int index);
@@ -29,7 +29,7 @@ Text EntryDate(int page, int index);
 Text EntryLink(const Text& tag, int page, int index);
 
 // The page's markup (GBK, CR LF line ends).
-Text ListingPageMarkup(const Text& tag, int page, const PageSpec& spec);
+Text ListingPageMarkup(const Text& tag, int page, const PageContent& content);
 
 // A short tag that tells the categories' rows apart: the category's folder without slashes.
 Text CategoryTag(const CategoryEntry& entry);

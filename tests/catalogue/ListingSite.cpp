@@ -39,10 +39,10 @@ void ListingSite::Serve(const CategoryEntry& entry, const PageSet& pages) {
   std::lock_guard lock(mutex_);
   for (int page = 1; page <= LISTING_PAGES; ++page) {
     const auto named = pages.find(page);
-    const PageSpec spec = named == pages.end() ? PageSpec{} : named->second;
+    const PageContent content = named == pages.end() ? PageContent{} : named->second;
     const Text path = ListingPagePath(entry, page);
-    pages_[path] = ListingPageMarkup(tag, page, spec);
-    if (spec.failed)
+    pages_[path] = ListingPageMarkup(tag, page, content);
+    if (content.failed)
       failed_.insert(path);
     else
       failed_.erase(path);
