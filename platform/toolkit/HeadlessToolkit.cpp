@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "platform/inet/PlainDownload.h"
+#include "platform/toolkit/DetachedThread.h"
 #include "platform/toolkit/FileReplace.h"
 #include "platform/toolkit/ToolkitRules.h"
 
@@ -23,6 +24,7 @@ struct HeadlessToolkit::ThreadCounter {
   std::condition_variable allDone;
   int started = 0;
   int running = 0;
+  bool failStarts = false;
 };
 
 HeadlessToolkit::HeadlessToolkit(InternetService& inet)
@@ -314,15 +316,25 @@ int HeadlessToolkit::MessageBox(const Text& text, int style) {
 void HeadlessToolkit::StartThread(std::function<void()> routine) {
   {
     std::lock_guard lock(threads_->mutex);
+    if (threads_->failStarts) return;  // as a system out of threads: the routine is dropped
     ++threads_->started;
     ++threads_->running;
   }
-  std::thread([counter = threads_, routine = std::move(routine)]() mutable {
+  const bool started = StartDetachedThread([counter = threads_, routine = std::move(routine)]() mutable {
     if (routine) routine();
     routine = nullptr;  // its captures go before anyone learns that the thread is done
     std::lock_guard lock(counter->mutex);
     if (--counter->running == 0) counter->allDone.notify_all();
-  }).detach();
+  });
+  if (started) return;
+  std::lock_guard lock(threads_->mutex);
+  --threads_->started;
+  if (--threads_->running == 0) threads_->allDone.notify_all();
+}
+
+void HeadlessToolkit::FailThreadStarts(bool fail) {
+  std::lock_guard lock(threads_->mutex);
+  threads_->failStarts = fail;
 }
 
 bool HeadlessToolkit::WriteFile(const std::string& path,

@@ -144,6 +144,9 @@ class HeadlessToolkit final : public Toolkit {
   // True once every routine started so far has returned; false on timeout.
   bool WaitForThreads(std::chrono::milliseconds timeout);
   int ThreadsStarted();
+  // While set, StartThread behaves as on a system that cannot start another thread: the routine
+  // is dropped unrun and not counted, and nothing is reported.
+  void FailThreadStarts(bool fail);
 
  private:
   struct Control {

@@ -17,11 +17,12 @@
 #include <cstdio>
 #include <cstdlib>
 #include <future>
-#include <thread>
 
 #include "platform/inet/PlainDownload.h"
+#include "platform/toolkit/DetachedThread.h"
 #include "platform/toolkit/FileReplace.h"
 #include "platform/toolkit/QtControls.h"
+#include "platform/toolkit/QtListCells.h"
 #include "platform/toolkit/QtMessageBoxes.h"
 #include "platform/toolkit/QtText.h"
 #include "platform/toolkit/ToolkitRules.h"
@@ -89,7 +90,10 @@ struct QtToolkit::Control {
 
   QTreeWidget* list() const { return static_cast<QTreeWidget*>(widget); }
   void ApplyListStyle() const {
-    widget->setStyleSheet(ListStyle(state.textColour, textBackgroundColour, state.backgroundColour, state.border));
+    // A new style sheet re-polishes and relays out the list and its scroll bars; the same colours
+    // again (a category clicked twice) need none of that.
+    const QString sheet = ListStyle(state.textColour, textBackgroundColour, state.backgroundColour, state.border);
+    if (sheet != widget->styleSheet()) widget->setStyleSheet(sheet);
   }
 };
 
@@ -182,6 +186,7 @@ QWidget* MakeListView(const ControlDefinition& d) {
   list->setSelectionMode(QAbstractItemView::SingleSelection);
   list->setSelectionBehavior(QAbstractItemView::SelectRows);
   list->setAllColumnsShowFocus(true);
+  list->setItemDelegate(new ListCellPainter(list));
   list->setHeaderHidden(!d.headerVisible);
   list->setColumnCount(static_cast<int>(d.columns.size()));
   QStringList headings;
@@ -684,7 +689,7 @@ bool QtToolkit::PressMessageBoxButton(int result) {
   });
 }
 
-void QtToolkit::StartThread(std::function<void()> routine) { std::thread(std::move(routine)).detach(); }
+void QtToolkit::StartThread(std::function<void()> routine) { StartDetachedThread(std::move(routine)); }
 
 bool QtToolkit::WriteFile(const std::string& path, const std::vector<std::span<const std::uint8_t>>& blocks) {
   return ReplaceFileContents(path, blocks);

@@ -121,7 +121,8 @@ class Toolkit {
   // program; called on another thread it blocks only that thread while the UI stays usable.
   virtual int MessageBox(const Text& text, int style) = 0;
 
-  // Runs `routine` on a new detached thread; nothing keeps or joins it.
+  // Runs `routine` on a new detached thread; nothing keeps or joins it. When the system cannot
+  // start a thread the routine is dropped unrun, silently (nothing is thrown or shown).
   virtual void StartThread(std::function<void()> routine) = 0;
 
   // Creates or overwrites the file at the native `path` and writes the blocks in order, through

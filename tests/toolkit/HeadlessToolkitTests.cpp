@@ -1,15 +1,18 @@
 // What only the headless toolkit has: the hooks and records the other parts' tests rely on.
 
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 
 #include <atomic>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <latch>
+#include <string>
 
 #include "NoNetwork.h"
 #include "TestWindow.h"
+#include "platform/toolkit/DetachedThread.h"
 #include "platform/toolkit/HeadlessToolkit.h"
 
 namespace cinevora::test {
@@ -221,6 +224,42 @@ TEST(HeadlessToolkitThreads, ManyWorkersWritingOneListKeepEveryRow) {
   for (int r = 0; r < kWorkers * kRows; ++r) ++perWorker[tk.ListGetCell(kWindow, kList, r, 0)];
   EXPECT_EQ(perWorker.size(), static_cast<std::size_t>(kWorkers));
   for (const auto& [worker, rows] : perWorker) EXPECT_EQ(rows, kRows) << worker;
+}
+
+TEST(HeadlessToolkitThreads, AStartThatFailsDropsTheRoutineSilently) {
+  NoNetwork inet;
+  HeadlessToolkit tk(inet);
+  std::atomic<bool> ran{false};
+  tk.FailThreadStarts(true);
+  tk.StartThread([&] { ran = true; });
+  EXPECT_EQ(tk.ThreadsStarted(), 0);
+  EXPECT_TRUE(tk.WaitForThreads(0ms));
+  EXPECT_TRUE(tk.MessageBoxes().empty());
+  tk.FailThreadStarts(false);
+  tk.StartThread([&] { ran = true; });
+  ASSERT_TRUE(tk.WaitForThreads(10s));
+  EXPECT_TRUE(ran);
+}
+
+// The real failure: a process whose address space has no room for another thread's stack (8 MB).
+// std::thread throws then, and the start must come back quietly instead of ending the program.
+// Runs in the child process of a death test; exits with 0 for a quiet failed start.
+void StartWithNoRoomForAThread() {
+  std::ifstream status("/proc/self/status");
+  std::string line;
+  long sizeKb = 0;
+  while (std::getline(status, line))
+    if (line.rfind("VmSize:", 0) == 0) sizeKb = std::stol(line.substr(7));
+  const rlim_t limit = static_cast<rlim_t>(sizeKb + 2048) * 1024;
+  const rlimit room{limit, limit};
+  if (::setrlimit(RLIMIT_AS, &room) != 0) std::_Exit(2);
+  std::_Exit(StartDetachedThread([] {}) ? 1 : 0);
+}
+
+TEST(DetachedThread, NoRoomForAThreadIsAFailedStartNotACrash) {
+  // A fresh child process: a forked one could reuse the stack of an earlier test's thread.
+  GTEST_FLAG_SET(death_test_style, "threadsafe");
+  EXPECT_EXIT(StartWithNoRoomForAThread(), ::testing::ExitedWithCode(0), "");
 }
 
 }  // namespace
