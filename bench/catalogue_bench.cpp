@@ -11,6 +11,7 @@
 //   catalogue_bench --peak-minimal    (child) a minimal Qt window; prints its peak RSS
 //   catalogue_bench --peak-run BASE   (child) one click against the site at BASE; prints its peak
 //   RSS
+//   catalogue_bench --clicks N        N clicks only, each time printed (to run under a profiler)
 
 #include <curl/curl.h>
 #include <stdlib.h>
@@ -223,6 +224,17 @@ int PeakRun(int& argc, char** argv, const char* siteBase) {
   return 0;
 }
 
+int ClicksOnly(int& argc, char** argv, int count) {
+  demo::DemoSite site(SiteOptions(0));
+  if (!site.Start()) {
+    std::fprintf(stderr, "demo site: %s\n", site.error().c_str());
+    return 1;
+  }
+  Bench bench(argc, argv, site.addresses());
+  for (int i = 0; i < count; ++i) std::printf("%.2f\n", bench.Run(CategoryTable()[4]));
+  return 0;
+}
+
 // Runs this program again in a child mode and reads the peak RSS it prints.
 long ChildPeakKb(const std::string& arguments) {
   char self[4096];
@@ -306,5 +318,7 @@ int main(int argc, char** argv) {
     return cinevora::PeakMinimal(argc, argv);
   if (argc >= 3 && std::string(argv[1]) == "--peak-run")
     return cinevora::PeakRun(argc, argv, argv[2]);
+  if (argc >= 3 && std::string(argv[1]) == "--clicks")
+    return cinevora::ClicksOnly(argc, argv, std::atoi(argv[2]));
   return cinevora::Main(argc, argv);
 }

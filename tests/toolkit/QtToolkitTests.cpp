@@ -20,6 +20,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
+#include <QStyledItemDelegate>
 #include <QTest>
 #include <QThread>
 #include <QTreeWidget>
@@ -101,6 +102,28 @@ TEST_F(QtToolkitTest, ColoursOnScreen) {
   tk.ListSetCell(kWindow, kList, tk.ListAppendRow(kWindow, kList), 0, "x");
   EXPECT_EQ(PixelAt({200, 260}), Rgb(0, 163, 0));     // below the rows
   EXPECT_EQ(PixelAt({250, 192}), Rgb(12, 100, 233));  // the first row, beside its text
+}
+
+// The list draws its cells itself (to keep their text laid out between repaints); it must look
+// exactly as the style's own cells: colours, the ellipsis of a title too wide for its column,
+// the selected row, the empty address column.
+TEST_F(QtToolkitTest, ListCellsLookAsTheStyleDrawsThem) {
+  tk.SetListBackgroundColour(kWindow, kList, Rgb(0, 163, 0));
+  tk.SetListTextBackgroundColour(kWindow, kList, Rgb(12, 100, 233));
+  tk.SetListTextColour(kWindow, kList, kWhite);
+  tk.ListAppendRows(kWindow, kList,
+                    {{Gbk("1925年美国喜剧片《淘金记》BD高清中英双字幕，流浪汉在冰天雪地里寻找金矿"), "2026-12-01", "/a"},
+                     {Gbk("日出"), "2026-12-02", "/b"},
+                     {"The General (1926) Buster Keaton", Gbk("十二月"), "/c"}});
+  tk.ListSelect(kWindow, kList, 1);
+  auto* list = Widget<QTreeWidget>(kList);
+  const QImage ours = list->grab().toImage();
+  QAbstractItemDelegate* painter = list->itemDelegate();
+  QStyledItemDelegate styles;
+  list->setItemDelegate(&styles);
+  const QImage theStyles = list->grab().toImage();
+  list->setItemDelegate(painter);
+  EXPECT_EQ(ours, theStyles);
 }
 
 TEST_F(QtToolkitTest, FontsKeepTheirAttributesWhenTheFaceChanges) {
