@@ -5,6 +5,7 @@
 #   make test-tsan   the concurrency tests under ThreadSanitizer
 #   make fuzz-smoke  each fuzz target for FUZZ_SECONDS seconds
 #   make bench       build and run the benchmarks
+#   make package     build the Debian package (cinevora_<version>_amd64.deb in the build folder)
 
 JOBS ?= $(shell nproc)
 BUILD ?= build
@@ -12,7 +13,7 @@ FUZZ_SECONDS ?= 30
 CMAKE_FLAGS ?=
 CTEST_FLAGS ?= --output-on-failure
 
-.PHONY: deps build demo test test-asan test-tsan fuzz-smoke bench clean
+.PHONY: deps build demo test test-asan test-tsan fuzz-smoke bench package clean
 
 deps:
 	@scripts/install-deps
@@ -52,6 +53,9 @@ fuzz-smoke: deps
 
 bench: build
 	@scripts/run-bench $(BUILD)
+
+package: build
+	cd $(BUILD) && cpack -G DEB
 
 clean:
 	rm -rf build build-asan build-tsan build-fuzz
