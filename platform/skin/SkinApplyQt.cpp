@@ -39,9 +39,13 @@ QPalette SkinPalette(const SkinColours& c) {
 }
 
 void ApplyOnGuiThread(const SkinColours& colours) {
-  // setPalette and setStyleSheet each reach every widget, open or made later, and repaint it.
-  QApplication::setPalette(SkinPalette(colours));
-  qApp->setStyleSheet(QString::fromStdString(ApplicationStyleSheet(colours)));
+  // setPalette and setStyleSheet each reach every widget, open or made later, and repaint it; a
+  // new style sheet also re-polishes every one of them. A category clicked again tints the skin
+  // just as it is, and then there is nothing to redo.
+  const QPalette palette = SkinPalette(colours);
+  if (palette != QApplication::palette()) QApplication::setPalette(palette);
+  const QString sheet = QString::fromStdString(ApplicationStyleSheet(colours));
+  if (sheet != qApp->styleSheet()) qApp->setStyleSheet(sheet);
 }
 
 }  // namespace

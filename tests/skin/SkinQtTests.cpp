@@ -91,6 +91,16 @@ TEST_F(SkinQtTest, AttachSkinsThePaletteAndAdjustRetintsItButNotExplicitColours)
   EXPECT_EQ(QApplication::palette().color(QPalette::WindowText), Q(SKIN_TEXT));  // text untinted
   EXPECT_EQ(PixelAt(window, windowCorner), Q(TintColour(SKIN_WINDOW, tint)));
   EXPECT_EQ(PixelAt(window, buttonMiddle), Q(BUTTON));  // the button's own colour stays
+
+  // The same tint again (a category clicked twice) is left as it is; the skin's own colours come
+  // back with a tint of nothing.
+  const QString tintedSheet = qApp->styleSheet();
+  ASSERT_EQ(skin_.AdjustHSV(120, 90, 40), 1);
+  EXPECT_EQ(qApp->styleSheet(), tintedSheet);
+  EXPECT_EQ(PixelAt(window, windowCorner), Q(TintColour(SKIN_WINDOW, tint)));
+  ASSERT_EQ(skin_.AdjustHSV(0, 0, 0), 1);
+  EXPECT_NE(qApp->styleSheet(), tintedSheet);
+  EXPECT_EQ(PixelAt(window, windowCorner), Q(SKIN_WINDOW));
 }
 
 TEST_F(SkinQtTest, ACallFromAWorkerReachesTheWindowsThroughTheUiThread) {
