@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QPainter>
+#include <QStaticText>
 #include <QStyle>
 #include <algorithm>
 
@@ -9,52 +10,56 @@ namespace cinevora {
 
 ListCellPainter::ListCellPainter(QObject* parent) : QStyledItemDelegate(parent) {}
 
-const QStaticText& ListCellPainter::Layout(const QString& text, const QFont& font, int width,
-                                           Qt::TextElideMode mode) const {
-  if (font != font_ || mode != mode_ || layouts_.size() >= MAX_LAYOUTS) {
-    layouts_.clear();
-    font_ = font;
-    mode_ = mode;
-  }
-  const QPair<int, QString> key(width, text);
-  if (const auto it = layouts_.constFind(key); it != layouts_.constEnd()) return *it;
-  QStaticText layout(QFontMetrics(font).elidedText(text, mode, width));
+void ListCellPainter::Forget() { pictures_.clear(); }
+
+QPixmap ListCellPainter::Draw(const QStyleOptionViewItem& option, qreal pixelRatio) const {
+  QPixmap picture(option.rect.size() * pixelRatio);
+  picture.setDevicePixelRatio(pixelRatio);
+  picture.fill(option.palette.color(QPalette::Base));
+  QStyleOptionViewItem cell = option;
+  cell.rect.moveTopLeft(QPoint(0, 0));
+  const QString text = cell.text;
+  const QWidget* widget = cell.widget;
+  QStyle* style = widget ? widget->style() : QApplication::style();
+  QPainter painter(&picture);
+  // Background, selection and focus frame as the style draws them; the text comes after.
+  cell.text.clear();
+  style->drawControl(QStyle::CE_ItemViewItem, &cell, &painter, widget);
+  if (text.isEmpty()) return picture;
+
+  // The text's place, colour and ellipsis as the style gives them to a plain text cell.
+  const int margin = style->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, widget) + 1;
+  const QRect area = cell.rect.adjusted(margin, 0, -margin, 0);
+  if (area.width() <= 0) return picture;
+  QPalette::ColorGroup group = (cell.state & QStyle::State_Enabled) ? QPalette::Normal : QPalette::Disabled;
+  if (group == QPalette::Normal && !(cell.state & QStyle::State_Active)) group = QPalette::Inactive;
+  const QColor colour =
+      cell.palette.color(group, (cell.state & QStyle::State_Selected) ? QPalette::HighlightedText : QPalette::Text);
+  QStaticText layout(QFontMetrics(cell.font).elidedText(text, cell.textElideMode, area.width()));
   layout.setTextFormat(Qt::PlainText);
-  layout.prepare(QTransform(), font);
-  return *layouts_.insert(key, layout);
+  layout.prepare(QTransform(), cell.font);
+  const QSize size = layout.size().toSize();
+  const QRect placed = QStyle::alignedRect(cell.direction, QStyle::visualAlignment(cell.direction, cell.displayAlignment),
+                                           QSize(std::min(size.width(), area.width()), size.height()), area);
+  painter.setFont(cell.font);
+  painter.setPen(colour);
+  painter.drawStaticText(placed.topLeft(), layout);
+  return picture;
 }
 
 void ListCellPainter::paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const {
   if (option.rect.isEmpty()) return;  // a column of width 0 (the address) shows nothing
   QStyleOptionViewItem cell = option;
   initStyleOption(&cell, index);
-  const QString text = cell.text;
-  const QWidget* widget = cell.widget;
-  QStyle* style = widget ? widget->style() : QApplication::style();
-  // Background, selection and focus frame as the style draws them; the text comes after.
-  cell.text.clear();
-  style->drawControl(QStyle::CE_ItemViewItem, &cell, painter, widget);
-  if (text.isEmpty()) return;
-
-  // The text's place and colour as the style gives them to a plain text cell.
-  const int margin = style->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, widget) + 1;
-  const QRect area = cell.rect.adjusted(margin, 0, -margin, 0);
-  if (area.width() <= 0) return;
-  QPalette::ColorGroup group = (cell.state & QStyle::State_Enabled) ? QPalette::Normal : QPalette::Disabled;
-  if (group == QPalette::Normal && !(cell.state & QStyle::State_Active)) group = QPalette::Inactive;
-  const QColor colour =
-      cell.palette.color(group, (cell.state & QStyle::State_Selected) ? QPalette::HighlightedText : QPalette::Text);
-
-  const QStaticText& layout = Layout(text, cell.font, area.width(), cell.textElideMode);
-  const QSize size = layout.size().toSize();
-  const QRect placed = QStyle::alignedRect(cell.direction, QStyle::visualAlignment(cell.direction, cell.displayAlignment),
-                                           QSize(std::min(size.width(), area.width()), size.height()), area);
-  painter->save();
-  painter->setClipRect(cell.rect);
-  painter->setFont(cell.font);
-  painter->setPen(colour);
-  painter->drawStaticText(placed.topLeft(), layout);
-  painter->restore();
+  if (cell.font != font_ || pictures_.size() >= MAX_PICTURES) {
+    pictures_.clear();
+    font_ = cell.font;
+  }
+  const qreal pixelRatio = painter->device() ? painter->device()->devicePixelRatioF() : 1.0;
+  Look look{cell.text, cell.rect.size(), static_cast<int>(cell.state), cell.palette.cacheKey(), pixelRatio};
+  auto it = pictures_.constFind(look);
+  if (it == pictures_.constEnd()) it = pictures_.insert(look, Draw(cell, pixelRatio));
+  painter->drawPixmap(cell.rect.topLeft(), *it);
 }
 
 }  // namespace cinevora

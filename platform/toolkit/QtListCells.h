@@ -1,15 +1,17 @@
 #pragma once
-// How the movie list draws its cells. Qt's own item painting lays the text out again on every
-// repaint, three or four times over for a cell it has to shorten, and a list of CJK titles wider
-// than their column spent nearly all of its paint time there; since every page of rows a worker
-// hands over repaints the whole list, that set the pace of a category run. This painter draws the
-// background, the selection and the focus frame through the style as before, and the text from a
-// layout it keeps per cell text, so an unchanged cell costs only its glyphs. UI thread only.
+// How the movie list draws its cells. Every page of rows a worker hands over repaints the whole
+// list, and Qt's item painting lays each visible title out three or four times per repaint (the
+// titles are wider than their column, and the ellipsis is found by laying out again): that set
+// the pace of a category run. This painter draws a cell once, background, selection, focus frame
+// and text exactly as the style draws them, keeps the picture, and puts it back on later repaints
+// while nothing the cell looks like has changed. UI thread only.
+//
+// It relies on the list's items having an opaque background of their own (the list's style
+// sheet gives them one), since a kept picture covers whatever lies beneath the cell.
 
 #include <QFont>
 #include <QHash>
-#include <QPair>
-#include <QStaticText>
+#include <QPixmap>
 #include <QStyledItemDelegate>
 
 namespace cinevora {
@@ -18,19 +20,31 @@ class ListCellPainter final : public QStyledItemDelegate {
  public:
   explicit ListCellPainter(QObject* parent);
   void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override;
+  // Lets every kept picture go; for what the pictures cannot tell apart, such as the colours of
+  // the list's style sheet.
+  void Forget();
 
  private:
-  // The laid-out text of a cell `width` pixels wide, shortened with an ellipsis the way the
-  // style shortens it.
-  const QStaticText& Layout(const QString& text, const QFont& font, int width, Qt::TextElideMode mode) const;
+  // Everything a cell's picture depends on, besides the font and the style (see Forget).
+  struct Look {
+    QString text;
+    QSize size;
+    int state = 0;
+    qint64 palette = 0;
+    qreal pixelRatio = 1;
+    bool operator==(const Look&) const = default;
+    friend size_t qHash(const Look& look, size_t seed = 0) {
+      return qHashMulti(seed, look.text, look.size.width(), look.size.height(), look.state, look.palette);
+    }
+  };
+  // Draws the cell into a picture of its size.
+  QPixmap Draw(const QStyleOptionViewItem& cell, qreal pixelRatio) const;
 
-  // A run shows at most a few hundred distinct cells; the layouts of older runs are let go
-  // together once this many have gathered, so texts from the site cannot grow it without bound.
-  static constexpr qsizetype MAX_LAYOUTS = 1024;
-  // The layouts hold for one font and elision; another one starts afresh.
-  mutable QFont font_;
-  mutable Qt::TextElideMode mode_ = Qt::ElideRight;
-  mutable QHash<QPair<int, QString>, QStaticText> layouts_;  // by (width, text)
+  // The visible cells and a few more: the movie list shows about forty. Once full, the kept
+  // pictures are let go together, so texts from the site cannot grow this without bound.
+  static constexpr qsizetype MAX_PICTURES = 96;
+  mutable QFont font_;  // the pictures hold for one font; another one starts afresh
+  mutable QHash<Look, QPixmap> pictures_;
 };
 
 }  // namespace cinevora

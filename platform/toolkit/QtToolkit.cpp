@@ -93,7 +93,9 @@ struct QtToolkit::Control {
     // A new style sheet re-polishes and relays out the list and its scroll bars; the same colours
     // again (a category clicked twice) need none of that.
     const QString sheet = ListStyle(state.textColour, textBackgroundColour, state.backgroundColour, state.border);
-    if (sheet != widget->styleSheet()) widget->setStyleSheet(sheet);
+    if (sheet == widget->styleSheet()) return;
+    widget->setStyleSheet(sheet);
+    static_cast<ListCellPainter*>(list()->itemDelegate())->Forget();
   }
 };
 

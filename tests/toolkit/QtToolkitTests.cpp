@@ -117,13 +117,22 @@ TEST_F(QtToolkitTest, ListCellsLookAsTheStyleDrawsThem) {
                      {"The General (1926) Buster Keaton", Gbk("十二月"), "/c"}});
   tk.ListSelect(kWindow, kList, 1);
   auto* list = Widget<QTreeWidget>(kList);
-  const QImage ours = list->grab().toImage();
   QAbstractItemDelegate* painter = list->itemDelegate();
   QStyledItemDelegate styles;
-  list->setItemDelegate(&styles);
-  const QImage theStyles = list->grab().toImage();
-  list->setItemDelegate(painter);
-  EXPECT_EQ(ours, theStyles);
+  const auto looksAsTheStylesCells = [&] {
+    const QImage ours = list->grab().toImage();
+    list->setItemDelegate(&styles);
+    const QImage theStyles = list->grab().toImage();
+    list->setItemDelegate(painter);
+    return ours == theStyles;
+  };
+  EXPECT_TRUE(looksAsTheStylesCells());
+  // Cells already drawn take the new colours and the new selection.
+  tk.SetListTextBackgroundColour(kWindow, kList, Rgb(218, 84, 45));
+  tk.ListSelect(kWindow, kList, 2);
+  EXPECT_TRUE(looksAsTheStylesCells());
+  tk.SetListTextColour(kWindow, kList, kBlack);
+  EXPECT_TRUE(looksAsTheStylesCells());
 }
 
 TEST_F(QtToolkitTest, FontsKeepTheirAttributesWhenTheFaceChanges) {
