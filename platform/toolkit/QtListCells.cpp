@@ -10,7 +10,26 @@ namespace cinevora {
 
 ListCellPainter::ListCellPainter(QObject* parent) : QStyledItemDelegate(parent) {}
 
-void ListCellPainter::Forget() { pictures_.clear(); }
+void ListCellPainter::Forget() {
+  pictures_.clear();
+  sizes_.clear();
+}
+
+void ListCellPainter::KeepFor(const QFont& font) const {
+  if (font == font_) return;
+  pictures_.clear();
+  sizes_.clear();
+  font_ = font;
+}
+
+QSize ListCellPainter::sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const {
+  QStyleOptionViewItem cell = option;
+  initStyleOption(&cell, index);
+  KeepFor(cell.font);
+  if (const auto it = sizes_.constFind(cell.text); it != sizes_.constEnd()) return *it;
+  if (sizes_.size() >= MAX_PICTURES) sizes_.clear();
+  return *sizes_.insert(cell.text, QStyledItemDelegate::sizeHint(option, index));
+}
 
 QPixmap ListCellPainter::Draw(const QStyleOptionViewItem& option, qreal pixelRatio) const {
   QPixmap picture(option.rect.size() * pixelRatio);
@@ -51,10 +70,8 @@ void ListCellPainter::paint(QPainter* painter, const QStyleOptionViewItem& optio
   if (option.rect.isEmpty()) return;  // a column of width 0 (the address) shows nothing
   QStyleOptionViewItem cell = option;
   initStyleOption(&cell, index);
-  if (cell.font != font_ || pictures_.size() >= MAX_PICTURES) {
-    pictures_.clear();
-    font_ = cell.font;
-  }
+  KeepFor(cell.font);
+  if (pictures_.size() >= MAX_PICTURES) pictures_.clear();
   const qreal pixelRatio = painter->device() ? painter->device()->devicePixelRatioF() : 1.0;
   Look look{cell.text, cell.rect.size(), static_cast<int>(cell.state), cell.palette.cacheKey(), pixelRatio};
   auto it = pictures_.constFind(look);

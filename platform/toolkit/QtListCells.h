@@ -20,7 +20,10 @@ class ListCellPainter final : public QStyledItemDelegate {
  public:
   explicit ListCellPainter(QObject* parent);
   void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override;
-  // Lets every kept picture go; for what the pictures cannot tell apart, such as the colours of
+  // The style's size of the cell, kept per text as well: the list asks for it at every relayout,
+  // that is at every page of rows, and the style lays the whole title out to answer.
+  QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override;
+  // Lets every kept picture and size go; for what the pictures cannot tell apart, such as the colours of
   // the list's style sheet.
   void Forget();
 
@@ -37,14 +40,18 @@ class ListCellPainter final : public QStyledItemDelegate {
       return qHashMulti(seed, look.text, look.size.width(), look.size.height(), look.state, look.palette);
     }
   };
+  // Lets everything kept go when `font` is not the one it was kept for.
+  void KeepFor(const QFont& font) const;
   // Draws the cell into a picture of its size.
   QPixmap Draw(const QStyleOptionViewItem& cell, qreal pixelRatio) const;
 
   // The visible cells and a few more: the movie list shows about forty. Once full, the kept
-  // pictures are let go together, so texts from the site cannot grow this without bound.
+  // pictures (or sizes) are let go together, so texts from the site cannot grow them without
+  // bound.
   static constexpr qsizetype MAX_PICTURES = 96;
-  mutable QFont font_;  // the pictures hold for one font; another one starts afresh
+  mutable QFont font_;  // pictures and sizes hold for one font; another one starts afresh
   mutable QHash<Look, QPixmap> pictures_;
+  mutable QHash<QString, QSize> sizes_;  // by text, bounded as the pictures
 };
 
 }  // namespace cinevora
