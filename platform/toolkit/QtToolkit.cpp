@@ -24,7 +24,6 @@
 #include "platform/toolkit/QtControls.h"
 #include "platform/toolkit/QtListCells.h"
 #include "platform/toolkit/QtMessageBoxes.h"
-#include "platform/toolkit/QtRepaintPacer.h"
 #include "platform/toolkit/QtText.h"
 #include "platform/toolkit/ToolkitRules.h"
 
@@ -81,7 +80,6 @@ struct QtToolkit::Control {
   Colour textBackgroundColour = kWhite;
   QWidget* widget = nullptr;  // owned by the window's widget
   QTimer* timer = nullptr;    // likewise
-  RepaintPacer* pacer = nullptr;  // list views; likewise
   int timerStarts = 0;
   // Edit boxes. Shared with the widget's signal connection, which may outlive the control.
   struct EditFlags {
@@ -262,7 +260,6 @@ void QtToolkit::BuildWindow(const WindowDefinition& definition) {
         break;
       case ControlKind::ListView:
         c->widget = MakeListView(d);
-        c->pacer = new RepaintPacer(*c->widget);
         c->ApplyListStyle();
         break;
       case ControlKind::EditBox:
@@ -574,10 +571,7 @@ Text QtToolkit::GetEditText(std::string_view window, std::string_view edit) {
 
 void QtToolkit::ListDeleteAllRows(std::string_view window, std::string_view list) {
   OnUi([&] {
-    if (Control* c = Find(window, list, {ControlKind::ListView})) {
-      c->pacer->Change();
-      c->list()->clear();
-    }
+    if (Control* c = Find(window, list, {ControlKind::ListView})) c->list()->clear();
   });
 }
 
@@ -593,10 +587,7 @@ int QtToolkit::ListAppendRow(std::string_view window, std::string_view list) {
 
 int QtToolkit::ListAppendRows(std::string_view window, std::string_view list,
                               const std::vector<std::vector<Text>>& rows) {
-  return OnUi([&] {
-    if (Control* c = Find(window, list, {ControlKind::ListView})) c->pacer->Change();
-    return Toolkit::ListAppendRows(window, list, rows);
-  });
+  return OnUi([&] { return Toolkit::ListAppendRows(window, list, rows); });
 }
 
 int QtToolkit::ListRowCount(std::string_view window, std::string_view list) {

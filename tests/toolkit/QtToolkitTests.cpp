@@ -135,21 +135,6 @@ TEST_F(QtToolkitTest, ListCellsLookAsTheStyleDrawsThem) {
   EXPECT_TRUE(looksAsTheStylesCells());
 }
 
-// Pages that come faster than frames are shown together at the end of the frame: the rows are
-// in the list at once, the first page shows at once, and the screen never stays behind.
-TEST_F(QtToolkitTest, PagesOfRowsInQuickSuccessionShowWithinAFrame) {
-  auto* list = Widget<QTreeWidget>(kList);
-  tk.ListAppendRows(kWindow, kList, {{"1"}});
-  EXPECT_TRUE(list->updatesEnabled());
-  tk.ListAppendRows(kWindow, kList, {{"2"}});
-  tk.ListDeleteAllRows(kWindow, kList);
-  tk.ListAppendRows(kWindow, kList, {{"3"}});
-  EXPECT_EQ(tk.ListRowCount(kWindow, kList), 1);
-  EXPECT_EQ(tk.ListGetCell(kWindow, kList, 0, 0), "3");
-  EXPECT_TRUE(driver.WaitUntil([&] { return list->updatesEnabled(); }, 200ms));
-  EXPECT_TRUE(list->viewport()->updatesEnabled());
-}
-
 TEST_F(QtToolkitTest, FontsKeepTheirAttributesWhenTheFaceChanges) {
   auto* label = Widget<QLabel>(kLabel);
   EXPECT_EQ(label->font().pixelSize(), 16);
