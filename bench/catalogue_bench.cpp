@@ -50,6 +50,7 @@ constexpr int REPEATS = 10;
 constexpr int SLOW_PAGE_MS = 50;
 constexpr int SLOW_RUNS = 3;
 constexpr int SPINNER_PERIOD_MS = 30;
+constexpr int SETTLE_MS = 40;
 
 double Ms(Clock::duration duration) {
   return std::chrono::duration<double, std::milli>(duration).count();
@@ -69,6 +70,13 @@ long PeakRssKb() {
   while (std::getline(status, line))
     if (line.rfind("VmHWM:", 0) == 0) return std::stol(line.substr(6));
   return -1;
+}
+
+// Lets the UI thread finish whatever the last measurement left to it (a list's relayout and
+// repaint come after the call that changed it), so that no measurement pays for another's.
+void Settle() {
+  const Clock::time_point until = Clock::now() + std::chrono::milliseconds(SETTLE_MS);
+  while (Clock::now() < until) QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
 }
 
 // A scratch drive C holding the skin library under the name the program loads it by.
@@ -124,6 +132,7 @@ class Bench {
         qobject_cast<QAbstractButton*>(toolkit_.ControlWidget(MAIN_WINDOW, entry.button));
     // The intervals start at a fresh tick just before the click, so that they take in the
     // click's own work on the UI thread (the re-tint repaints the skin).
+    Settle();
     ticks_.clear();
     while (tickIntervals != nullptr && ticks_.empty())
       QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
@@ -167,10 +176,25 @@ std::size_t Collect(char* data, std::size_t size, std::size_t count, void* body)
   return size * count;
 }
 
+// Notes that a widget has painted.
+class PaintWatch : public QObject {
+ public:
+  explicit PaintWatch(QWidget& widget) { widget.installEventFilter(this); }
+  bool painted = false;
+
+ protected:
+  bool eventFilter(QObject*, QEvent* event) override {
+    painted |= event->type() == QEvent::Paint;
+    return false;
+  }
+};
+
 // The bare work of a run: each page over a connection of its own, then the rows straight into a
-// visible list on this (the UI) thread, drawn once.
+// visible list on this (the UI) thread, until the list has drawn them.
 double BareWork(const std::vector<Text>& urls, const std::vector<std::array<Text, 3>>& rows,
                 QTreeWidget& list) {
+  Settle();
+  PaintWatch watch(*list.viewport());
   const Clock::time_point start = Clock::now();
   for (const Text& url : urls) {
     std::string body;
@@ -186,12 +210,14 @@ double BareWork(const std::vector<Text>& urls, const std::vector<std::array<Text
   for (const auto& row : rows)
     list.addTopLevelItem(
         new QTreeWidgetItem({ToQString(row[0]), ToQString(row[1]), ToQString(row[2])}));
-  QCoreApplication::processEvents();
+  while (!watch.painted)
+    QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
   return Ms(Clock::now() - start);
 }
 
 // The downloads of a run alone: the ten pages through WebAccess, one after the other.
 double Downloads(InternetService& inet, const std::vector<Text>& urls) {
+  Settle();
   const Clock::time_point start = Clock::now();
   for (const Text& url : urls) WebAccess(inet, url);
   return Ms(Clock::now() - start);
