@@ -31,9 +31,11 @@ namespace cinevora {
 
 namespace {
 
-// The frame the program's windows are laid out for: 8-pixel borders and a 30-pixel caption.
-constexpr int FRAME_WIDTH = 16;
-constexpr int FRAME_HEIGHT = 38;
+// The frame the program's windows are laid out for: 3-pixel fixed borders and a 22-pixel caption.
+// MainWindow's controls need exactly that client area (its buttons end at x 758 of an outer
+// width of 764, its footer at y 604 of 632), and DetailsWindow's edit boxes end at its edges.
+constexpr int FRAME_WIDTH = 6;
+constexpr int FRAME_HEIGHT = 28;
 
 // Each cell keeps the exact bytes it was given here; the shown text is only their rendering.
 constexpr int CELL_TEXT_ROLE = Qt::UserRole;
@@ -304,7 +306,6 @@ void QtToolkit::BuildWindow(const WindowDefinition& definition) {
   for (const ControlDefinition& d : definition.controls) {
     if (d.kind == ControlKind::EditBox) SetEditText(definition.name, d.name, d.caption);
   }
-  widget->show();
 }
 
 void QtToolkit::LoadWindow(const WindowDefinition& definition) {
@@ -316,7 +317,10 @@ void QtToolkit::LoadWindow(const WindowDefinition& definition) {
       return;
     }
     BuildWindow(definition);
+    // The creation event runs before the window is shown: a window whose start fails (the update
+    // check ends the program) is never seen, and one that is shown is already filled in.
     Run(definition.onCreate);
+    if (Window* built = FindWindow(definition.name)) built->widget->show();
   });
 }
 

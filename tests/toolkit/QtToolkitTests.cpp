@@ -62,7 +62,7 @@ class QtToolkitTest : public ::testing::Test {
 };
 
 TEST_F(QtToolkitTest, WindowGeometryIsTheClientAreaOfTheOuterSize) {
-  EXPECT_EQ(window->size(), QSize(400, 300));  // 416 x 338 minus the 16 x 38 frame
+  EXPECT_EQ(window->size(), QSize(400, 300));  // 406 x 328 minus the 6 x 28 frame
   EXPECT_EQ(window->minimumSize(), window->maximumSize());  // fixed border
   EXPECT_EQ(window->windowTitle(), QStringLiteral(u"测试窗口"));
   EXPECT_EQ(window->parentWidget(), nullptr);
@@ -82,6 +82,17 @@ TEST_F(QtToolkitTest, WindowGeometryIsTheClientAreaOfTheOuterSize) {
   EXPECT_EQ(label->parentWidget(), tk.ControlWidget(kWindow, kPicture));
   EXPECT_EQ(label->geometry(), QRect(8, 8, 160, 24));
   EXPECT_EQ(tk.ControlWidget(kWindow, kList)->geometry(), QRect(0, 184, 400, 116));
+}
+
+TEST_F(QtToolkitTest, TheCreationEventRunsBeforeTheWindowIsShown) {
+  WindowDefinition later = TestWindowDefinition(created, {});
+  later.name = "DetailsWindow";
+  bool visibleDuringCreation = true;
+  later.onCreate = [&] { visibleDuringCreation = tk.WindowWidget("DetailsWindow")->isVisible(); };
+  tk.LoadWindow(later);
+  EXPECT_FALSE(visibleDuringCreation);
+  EXPECT_TRUE(tk.WindowWidget("DetailsWindow")->isVisible());
+  EXPECT_TRUE(window->isVisible());
 }
 
 TEST_F(QtToolkitTest, ColoursOnScreen) {

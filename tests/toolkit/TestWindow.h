@@ -24,8 +24,8 @@ inline WindowDefinition TestWindowDefinition(std::atomic<int>& created, std::fun
   WindowDefinition w;
   w.name = kWindow;
   w.title = Gbk("测试窗口");
-  w.outerWidth = 416;
-  w.outerHeight = 338;
+  w.outerWidth = 406;
+  w.outerHeight = 328;
   w.fixedBorder = true;
   w.onCreate = [&created] { ++created; };
   w.onDestroy = std::move(onDestroy);
